@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Starts the program under Wine: on $WINEPREFIX when it is set, else on a demo prefix in
+# build/. Without a display it runs on a private Xvfb screen.
+set -euo pipefail
+exe=$(realpath "$1")
+cd "$(dirname "$0")/.."
+source tools/wine-session.sh
+wine_session_start "${WINEPREFIX:-$PWD/build/wine-demo}"
+echo "Sorvanto runs on WINEPREFIX=$WINEPREFIX, DISPLAY=$DISPLAY; close its window to end."
+wine "$exe"
