@@ -1,0 +1,152 @@
+#include "platform/form.h"
+
+#include "platform/application.h"
+#include "platform/button.h"
+#include "platform/exceptions.h"
+
+TForm::TForm(TApplication& application) : TWinControl(nullptr), application_(application) {
+    SetVisible(false);
+}
+
+void TForm::SetClientSize(int width, int height) {
+    if (width == Width() && height == Height())
+        return;
+    SetBounds(Left(), Top(), width, height);
+    if (created_ && OnResize)
+        OnResize(this);
+}
+
+void TForm::FocusControl(TWinControl* control) {
+    if (control == activeControl_)
+        return;
+    TWinControl* previous = activeControl_;
+    activeControl_ = control;
+    if (previous)
+        previous->DoExit();
+    if (control) {
+        control->DoEnter();
+        control->Changed(ViewChange::Focus);
+    }
+}
+
+void TForm::ControlDestroyed(TWinControl* control) {
+    for (TControl* c = activeControl_; c; c = c->Parent())
+        if (c == control) {
+            activeControl_ = nullptr;
+            return;
+        }
+}
+
+TButton* TForm::DefaultButton() const {
+    for (TComponent* c : Components())
+        if (auto* button = dynamic_cast<TButton*>(c); button && button->Default())
+            return button;
+    return nullptr;
+}
+
+void TForm::UserPressEnter() {
+    if (TButton* button = DefaultButton())
+        button->UserClick();
+}
+
+void TForm::Close() {
+    TCloseAction action = TCloseAction::caHide;
+    if (OnClose)
+        OnClose(this, action);
+    if (action == TCloseAction::caNone)
+        return;
+    Hide();
+    if (application_.MainForm() == this)
+        application_.Terminate();
+}
+
+void TForm::DoCreate() {
+    // An error in OnCreate is reported and creation goes on, so the window still exists.
+    try {
+        if (OnCreate)
+            OnCreate(this);
+    } catch (const std::exception& e) {
+        application_.HandleException(e);
+    }
+    created_ = true;
+    if (OnResize)
+        OnResize(this);
+}
+
+void TForm::DoDestroy() {
+    if (OnDestroy)
+        OnDestroy(this);
+}
+
+bool TForm::SetProperty(const std::string& name, const LayoutValue& v) {
+    if (name == "ClientWidth")
+        SetClientSize(v.AsInt(), Height());
+    else if (name == "ClientHeight")
+        SetClientSize(Width(), v.AsInt());
+    else if (name == "Constraints.MinWidth")
+        minOuterWidth_ = v.AsInt();
+    else if (name == "Constraints.MinHeight")
+        minOuterHeight_ = v.AsInt();
+    else if (name == "Position") {
+        const auto& id = v.AsIdentifier();
+        if (id == "poDesigned")
+            position_ = TPosition::poDesigned;
+        else if (id == "poScreenCenter")
+            position_ = TPosition::poScreenCenter;
+        else
+            throw EInvalidOperation("Unknown position " + id);
+    } else if (name == "BorderStyle") {
+        const auto& id = v.AsIdentifier();
+        if (id == "bsNone")
+            borderStyle_ = TFormBorderStyle::bsNone;
+        else if (id == "bsSingle")
+            borderStyle_ = TFormBorderStyle::bsSingle;
+        else if (id == "bsSizeable")
+            borderStyle_ = TFormBorderStyle::bsSizeable;
+        else if (id == "bsDialog")
+            borderStyle_ = TFormBorderStyle::bsDialog;
+        else
+            throw EInvalidOperation("Unknown border style " + id);
+    } else if (name == "BorderIcons") {
+        borderIcons_ = 0;
+        for (const auto& id : v.AsSet()) {
+            if (id == "biSystemMenu")
+                borderIcons_ |= biSystemMenu;
+            else if (id == "biMinimize")
+                borderIcons_ |= biMinimize;
+            else if (id == "biMaximize")
+                borderIcons_ |= biMaximize;
+            else
+                throw EInvalidOperation("Unknown border icon " + id);
+        }
+    } else if (name == "FormStyle") {
+        const auto& id = v.AsIdentifier();
+        if (id == "fsNormal")
+            formStyle_ = TFormStyle::fsNormal;
+        else if (id == "fsStayOnTop")
+            formStyle_ = TFormStyle::fsStayOnTop;
+        else
+            throw EInvalidOperation("Unknown form style " + id);
+    } else if (name == "ActiveControl") {
+        activeControl_ = dynamic_cast<TWinControl*>(FindComponent(v.AsIdentifier()));
+        if (!activeControl_)
+            throw EInvalidOperation("No control " + v.AsIdentifier());
+    } else
+        return TWinControl::SetProperty(name, v);
+    return true;
+}
+
+bool TForm::BindEvent(const std::string& event, const std::string& handler,
+                      const EventHandlers& handlers) {
+    if (event == "OnCreate")
+        OnCreate = handlers.Notify(handler);
+    else if (event == "OnDestroy")
+        OnDestroy = handlers.Notify(handler);
+    else if (event == "OnResize")
+        OnResize = handlers.Notify(handler);
+    else if (event == "OnClose")
+        OnClose = handlers.Close(handler);
+    else
+        return TWinControl::BindEvent(event, handler, handlers);
+    return true;
+}

@@ -1,0 +1,95 @@
+#pragma once
+// The operating-system services the program uses, as small interfaces. Each has a Win32
+// implementation in platform/win32/ and a double in tests/support/.
+#include "platform/icon.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+class RegistryStore;
+class TApplication;
+class TForm;
+
+// Message box flags and answers, with their Windows values. <windows.h> has macros of the
+// answers' names; they are set aside here so that this header may come after it.
+#pragma push_macro("IDOK")
+#pragma push_macro("IDCANCEL")
+#pragma push_macro("IDYES")
+#pragma push_macro("IDNO")
+#undef IDOK
+#undef IDCANCEL
+#undef IDYES
+#undef IDNO
+namespace mb {
+inline constexpr unsigned OK = 0x00, YESNOCANCEL = 0x03, YESNO = 0x04;
+inline constexpr unsigned ICONERROR = 0x10, ICONQUESTION = 0x20, ICONEXCLAMATION = 0x30,
+                          ICONINFORMATION = 0x40;
+inline constexpr int IDOK = 1, IDCANCEL = 2, IDYES = 6, IDNO = 7;
+} // namespace mb
+#pragma pop_macro("IDNO")
+#pragma pop_macro("IDYES")
+#pragma pop_macro("IDCANCEL")
+#pragma pop_macro("IDOK")
+
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+    // A modal box over `owner` (or over the active window when null); returns the answer.
+    virtual int Show(TForm* owner, const std::string& text, const std::string& caption,
+                     unsigned flags) = 0;
+};
+
+// Files by their Windows-1250 names. Names are used as written; a bare name is relative to
+// the current directory.
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+    virtual bool FileExists(const std::string& name) = 0;
+    // The whole content, or nothing when the file cannot be opened.
+    virtual std::optional<std::string> ReadFile(const std::string& name) = 0;
+    // Writes to a temporary file beside `name` and renames it over `name`; false when the
+    // file cannot be created or written, and then `name` is as it was.
+    virtual bool ReplaceFile(const std::string& name, const std::string& content) = 0;
+    virtual bool DeleteFile(const std::string& name) = 0;
+    // Names (without folder) of the files matching a pattern such as "C:\dir\*.svl" that are
+    // neither folders nor system files.
+    virtual std::vector<std::string> FindFiles(const std::string& pattern) = 0;
+};
+
+class Shell {
+public:
+    virtual ~Shell() = default;
+    // The shell's "open" verb on a document or address; the result is not reported.
+    virtual void Open(TForm* owner, const std::string& file) = 0;
+    // SHChangeNotify with no items.
+    virtual void ChangeNotify(long event, unsigned flags) = 0;
+};
+
+class Icons {
+public:
+    virtual ~Icons() = default;
+    virtual TIcon ApplicationIcon() = 0;
+};
+
+// Windows for the forms and the event loop.
+class WindowSystem {
+public:
+    virtual ~WindowSystem() = default;
+    // Gives a freshly loaded form and all its controls their windows (hidden).
+    virtual void CreateViews(TForm& form) = 0;
+    // Runs the event loop until the application is terminated.
+    virtual void Run(TApplication& application) = 0;
+    // Ends the event loop.
+    virtual void Quit() = 0;
+};
+
+struct Platform {
+    RegistryStore& registry;
+    MessageBoxes& messageBoxes;
+    FileSystem& files;
+    Shell& shell;
+    Icons& icons;
+    WindowSystem& windows;
+    std::string exeName;
+};
