@@ -55,7 +55,7 @@ std::string GetLongHint(const std::string& hint) {
 
 void TApplication::ShowException(const std::exception& error) {
     platform_.messageBoxes.Show(nullptr, ErrorBoxText(error.what()), title_,
-                                mb::OK | mb::ICONERROR);
+                                mb::Ok | mb::IconError);
 }
 
 int TApplication::MessageBox(const std::string& text, const std::string& caption, unsigned flags) {

@@ -40,7 +40,7 @@ std::string TComboBox::Text() const {
 }
 
 void TComboBox::UserSelect(int index) {
-    if (!Showing() || !Enabled())
+    if (!Reachable())
         return;
     SetItemIndex(index);
     if (OnChange)

@@ -92,6 +92,13 @@ bool TControl::Showing() const {
     return true;
 }
 
+bool TControl::Reachable() const {
+    for (const TControl* c = this; c; c = c->parent_)
+        if (!c->visible_ || !c->enabled_)
+            return false;
+    return true;
+}
+
 void TControl::SetEnabled(bool enabled) {
     if (enabled_ != enabled) {
         enabled_ = enabled;
@@ -146,12 +153,12 @@ void TControl::TakeParentColor() {
 }
 
 void TControl::UserClick() {
-    if (Showing() && enabled_)
+    if (Reachable())
         Click();
 }
 
 void TControl::UserDblClick() {
-    if (Showing() && enabled_ && OnDblClick)
+    if (Reachable() && OnDblClick)
         OnDblClick(this);
 }
 

@@ -48,6 +48,8 @@ public:
     bool Showing() const;
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool enabled);
+    // Showing, and enabled itself and inside enabled parents: what the user can reach.
+    bool Reachable() const;
 
     const std::string& Caption() const { return caption_; }
     void SetCaption(const std::string& caption);

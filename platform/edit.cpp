@@ -39,7 +39,7 @@ void TEdit::ChangeText(const std::string& text, bool byUser) {
 }
 
 void TEdit::UserType(const std::string& keys) {
-    if (!Showing() || !Enabled())
+    if (!Reachable())
         return;
     for (char typed : keys) {
         char key = KeyPress(typed);

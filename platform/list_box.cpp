@@ -62,7 +62,7 @@ void TListBox::DrawItem(int index, const TRect& rect, TOwnerDrawState state, TCa
 }
 
 void TListBox::UserSelect(int index) {
-    if (!Showing() || !Enabled())
+    if (!Reachable())
         return;
     int before = itemIndex_;
     SetItemIndex(index);

@@ -43,7 +43,7 @@ void TPageControl::SetDisplayInsets(int left, int top, int right, int bottom) {
 }
 
 void TPageControl::UserSelectTab(int index) {
-    if (!Showing() || !Enabled() || index < 0 || index >= PageCount() || index == active_)
+    if (!Reachable() || index < 0 || index >= PageCount() || index == active_)
         return;
     SetActivePageIndex(index);
     if (OnChange)

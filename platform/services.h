@@ -11,26 +11,14 @@ class RegistryStore;
 class TApplication;
 class TForm;
 
-// Message box flags and answers, with their Windows values. <windows.h> has macros of the
-// answers' names; they are set aside here so that this header may come after it.
-#pragma push_macro("IDOK")
-#pragma push_macro("IDCANCEL")
-#pragma push_macro("IDYES")
-#pragma push_macro("IDNO")
-#undef IDOK
-#undef IDCANCEL
-#undef IDYES
-#undef IDNO
+// Message box flags and answers, with their Windows values (named apart from the Windows
+// macros, which would replace them).
 namespace mb {
-inline constexpr unsigned OK = 0x00, YESNOCANCEL = 0x03, YESNO = 0x04;
-inline constexpr unsigned ICONERROR = 0x10, ICONQUESTION = 0x20, ICONEXCLAMATION = 0x30,
-                          ICONINFORMATION = 0x40;
-inline constexpr int IDOK = 1, IDCANCEL = 2, IDYES = 6, IDNO = 7;
+inline constexpr unsigned Ok = 0x00, YesNoCancel = 0x03, YesNo = 0x04;
+inline constexpr unsigned IconError = 0x10, IconQuestion = 0x20, IconExclamation = 0x30,
+                          IconInformation = 0x40;
+inline constexpr int IdOk = 1, IdCancel = 2, IdYes = 6, IdNo = 7;
 } // namespace mb
-#pragma pop_macro("IDNO")
-#pragma pop_macro("IDYES")
-#pragma pop_macro("IDCANCEL")
-#pragma pop_macro("IDOK")
 
 class MessageBoxes {
 public:
@@ -50,8 +38,8 @@ public:
     virtual std::optional<std::string> ReadFile(const std::string& name) = 0;
     // Writes to a temporary file beside `name` and renames it over `name`; false when the
     // file cannot be created or written, and then `name` is as it was.
-    virtual bool ReplaceFile(const std::string& name, const std::string& content) = 0;
-    virtual bool DeleteFile(const std::string& name) = 0;
+    virtual bool ReplaceContent(const std::string& name, const std::string& content) = 0;
+    virtual bool RemoveFile(const std::string& name) = 0;
     // Names (without folder) of the files matching a pattern such as "C:\dir\*.svl" that are
     // neither folders nor system files.
     virtual std::vector<std::string> FindFiles(const std::string& pattern) = 0;

@@ -146,6 +146,6 @@ void TStringList::LoadFromFile(FileSystem& files, const std::string& name) {
 }
 
 void TStringList::SaveToFile(FileSystem& files, const std::string& name) const {
-    if (!files.ReplaceFile(name, Text()))
+    if (!files.ReplaceContent(name, Text()))
         throw EFCreateError("Cannot create file " + name);
 }

@@ -17,12 +17,12 @@ TEST(MemoryFileSystem, NamesIgnoreAsciiCase) {
     MemoryFileSystem files;
     files.AddFile("C:\\Dir\\Profile.svl", "a");
     EXPECT_TRUE(files.FileExists("c:\\dir\\PROFILE.SVL"));
-    EXPECT_TRUE(files.ReplaceFile("C:\\DIR\\profile.svl", "b"));
+    EXPECT_TRUE(files.ReplaceContent("C:\\DIR\\profile.svl", "b"));
     EXPECT_EQ(files.ReadFile("c:\\dir\\profile.svl"), "b");
     EXPECT_EQ(files.FindFiles("C:\\dir\\*.svl"), Names{"Profile.svl"});
-    EXPECT_TRUE(files.DeleteFile("C:\\dir\\PROFILE.svl"));
+    EXPECT_TRUE(files.RemoveFile("C:\\dir\\PROFILE.svl"));
     EXPECT_FALSE(files.FileExists("C:\\Dir\\Profile.svl"));
-    EXPECT_FALSE(files.DeleteFile("C:\\Dir\\Profile.svl"));
+    EXPECT_FALSE(files.RemoveFile("C:\\Dir\\Profile.svl"));
     EXPECT_EQ(files.ReadFile("C:\\Dir\\Profile.svl"), std::nullopt);
 }
 
@@ -42,8 +42,8 @@ TEST(MemoryFileSystem, RefusedWritesAndUnreadableFilesLeaveTheContent) {
     MemoryFileSystem files;
     files.AddFile("C:\\a.svl", "old");
     files.FailWritesTo("c:\\A.SVL");
-    EXPECT_FALSE(files.ReplaceFile("C:\\a.svl", "new"));
-    EXPECT_TRUE(files.ReplaceFile("C:\\b.svl", "new"));
+    EXPECT_FALSE(files.ReplaceContent("C:\\a.svl", "new"));
+    EXPECT_TRUE(files.ReplaceContent("C:\\b.svl", "new"));
     EXPECT_EQ(files.Content("C:\\a.svl"), "old");
 
     files.AddFile("C:\\locked.svl", "secret");

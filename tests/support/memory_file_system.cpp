@@ -38,7 +38,7 @@ std::optional<std::string> MemoryFileSystem::ReadFile(const std::string& name) {
     return file->content;
 }
 
-bool MemoryFileSystem::ReplaceFile(const std::string& name, const std::string& content) {
+bool MemoryFileSystem::ReplaceContent(const std::string& name, const std::string& content) {
     bool refused = std::any_of(unwritable_.begin(), unwritable_.end(),
                                [&](const std::string& n) { return SameTextAscii(n, name); });
     if (refused)
@@ -47,7 +47,7 @@ bool MemoryFileSystem::ReplaceFile(const std::string& name, const std::string& c
     return true;
 }
 
-bool MemoryFileSystem::DeleteFile(const std::string& name) {
+bool MemoryFileSystem::RemoveFile(const std::string& name) {
     const File* file = Find(name);
     if (!file)
         return false;

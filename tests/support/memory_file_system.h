@@ -11,8 +11,8 @@ class MemoryFileSystem : public FileSystem {
 public:
     bool FileExists(const std::string& name) override;
     std::optional<std::string> ReadFile(const std::string& name) override;
-    bool ReplaceFile(const std::string& name, const std::string& content) override;
-    bool DeleteFile(const std::string& name) override;
+    bool ReplaceContent(const std::string& name, const std::string& content) override;
+    bool RemoveFile(const std::string& name) override;
     // Matches "*" and "?" in the last part of the pattern against the files directly in its
     // folder; the names come in the order the files were created, which is not sorted.
     std::vector<std::string> FindFiles(const std::string& pattern) override;
@@ -20,7 +20,7 @@ public:
     void AddFile(const std::string& name, const std::string& bytes);
     // The bytes of a file, or nothing when it does not exist.
     std::optional<std::string> Content(const std::string& name) const;
-    // From now on ReplaceFile of `name` fails and leaves the file as it was.
+    // From now on ReplaceContent of `name` fails and leaves the file as it was.
     void FailWritesTo(const std::string& name);
     // An added file stays listed and existing, but ReadFile gets nothing, like a locked file.
     void MakeUnreadable(const std::string& name);
