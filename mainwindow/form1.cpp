@@ -1,0 +1,20 @@
+#include "mainwindow/form1.h"
+
+#include "mainwindow/form1_handlers.h"
+#include "platform/application.h"
+#include "platform/layout_reader.h"
+#include "platform/speed_button.h"
+#include "resources/layouts.h"
+#include "settings/change_tracker.h"
+#include "settings/settings.h"
+
+TForm1::TForm1(TApplication& application, MessageTexts& texts) : TForm(application), texts_(texts) {
+    LoadLayout(*this, "form1.layout", EmbeddedLayout, Form1Handlers(*this));
+    changes_ = std::make_unique<ChangeTracker>(FindAs<TSpeedButton>(*this, "ZastosujButton"));
+    settings_ =
+        std::make_unique<Settings>(*this, application, *changes_, static_cast<WindowSteps&>(*this));
+    application.Services().windows.CreateViews(*this);
+    DoCreate();
+}
+
+TForm1::~TForm1() = default;

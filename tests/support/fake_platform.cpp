@@ -1,0 +1,36 @@
+#include "tests/support/fake_platform.h"
+
+#include "platform/application.h"
+
+int ScriptedMessageBoxes::Show(TForm* /*owner*/, const std::string& text,
+                               const std::string& caption, unsigned flags) {
+    shown.push_back({text, caption, flags});
+    if (whileShown)
+        whileShown(shown.back());
+    if (answers.empty())
+        return mb::IdOk;
+    int answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+void RecordingShell::Open(TForm* /*owner*/, const std::string& file) {
+    opened.push_back(file);
+}
+
+void RecordingShell::ChangeNotify(long event, unsigned flags) {
+    notifications.emplace_back(event, flags);
+}
+
+void HeadlessWindows::CreateViews(TForm& /*form*/) {
+    viewsCreated++;
+}
+
+void HeadlessWindows::Run(TApplication& application) {
+    if (whileRunning)
+        whileRunning(application);
+}
+
+Platform FakePlatform::Services() {
+    return Platform{registry, messageBoxes, files, shell, icons, windows, exeName};
+}

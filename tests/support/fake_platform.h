@@ -1,0 +1,77 @@
+#pragma once
+// The services of a native test: the memory registry, memory files, and doubles that record
+// what the program asked of the shell and which boxes it showed, answering them from a
+// script.
+#include "platform/memory_registry_store.h"
+#include "platform/services.h"
+#include "tests/support/memory_file_system.h"
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+struct ShownBox {
+    std::string text;
+    std::string caption;
+    unsigned flags = 0;
+};
+
+class ScriptedMessageBoxes : public MessageBoxes {
+public:
+    int Show(TForm* owner, const std::string& text, const std::string& caption,
+             unsigned flags) override;
+
+    std::vector<ShownBox> shown;
+    // Answers given in turn; IDOK once they have run out.
+    std::deque<int> answers;
+    // Runs while a box is open (inside the modal loop of the real one).
+    std::function<void(const ShownBox&)> whileShown;
+};
+
+class RecordingShell : public Shell {
+public:
+    void Open(TForm* owner, const std::string& file) override;
+    void ChangeNotify(long event, unsigned flags) override;
+
+    std::vector<std::string> opened;
+    std::vector<std::pair<long, unsigned>> notifications;
+};
+
+// An icon picture of the doubles, known by where it came from.
+class FakeIconImage : public IconImage {
+public:
+    explicit FakeIconImage(std::string source) : source(std::move(source)) {}
+    std::string source;
+};
+
+class FakeIcons : public Icons {
+public:
+    TIcon ApplicationIcon() override { return applicationIcon; }
+    TIcon applicationIcon{std::make_shared<FakeIconImage>("application")};
+};
+
+class HeadlessWindows : public WindowSystem {
+public:
+    void CreateViews(TForm& form) override;
+    // Runs `whileRunning` as the events of the loop, then returns.
+    void Run(TApplication& application) override;
+    void Quit() override { quitCount++; }
+
+    std::function<void(TApplication&)> whileRunning;
+    int viewsCreated = 0;
+    int quitCount = 0;
+};
+
+class FakePlatform {
+public:
+    Platform Services();
+
+    MemoryRegistryStore registry;
+    ScriptedMessageBoxes messageBoxes;
+    MemoryFileSystem files;
+    RecordingShell shell;
+    FakeIcons icons;
+    HeadlessWindows windows;
+    std::string exeName = "C:\\Program Files\\Sorvanto\\sorvanto.exe";
+};
