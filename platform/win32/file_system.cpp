@@ -1,0 +1,121 @@
+#include "platform/win32/file_system.h"
+
+#include "platform/win32/wide_text.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+namespace {
+
+class FileHandle {
+public:
+    explicit FileHandle(HANDLE handle) : handle_(handle) {}
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    ~FileHandle() { Close(); }
+
+    bool IsOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
+    HANDLE Get() const { return handle_; }
+    bool Close() {
+        bool closed = IsOpen() && CloseHandle(handle_) != 0;
+        handle_ = INVALID_HANDLE_VALUE;
+        return closed;
+    }
+
+private:
+    HANDLE handle_;
+};
+
+bool WriteWhole(const std::wstring& name, const std::string& content) {
+    FileHandle file(CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.IsOpen())
+        return false;
+    std::size_t done = 0;
+    while (done < content.size()) {
+        DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(content.size() - done, 1 << 20));
+        DWORD written = 0;
+        if (!WriteFile(file.Get(), content.data() + done, chunk, &written, nullptr) || written == 0)
+            return false;
+        done += written;
+    }
+    return FlushFileBuffers(file.Get()) && file.Close();
+}
+
+// The folder of the absolute form of `name`, with its final backslash.
+std::wstring FullFolder(const std::wstring& name) {
+    DWORD size = GetFullPathNameW(name.c_str(), 0, nullptr, nullptr);
+    if (size == 0)
+        return {};
+    std::wstring full(size, L'\0');
+    DWORD length = GetFullPathNameW(name.c_str(), size, full.data(), nullptr);
+    if (length == 0 || length >= size)
+        return {};
+    full.resize(length);
+    std::size_t slash = full.rfind(L'\\');
+    return slash == std::wstring::npos ? std::wstring() : full.substr(0, slash + 1);
+}
+
+} // namespace
+
+bool Win32FileSystem::FileExists(const std::string& name) {
+    DWORD attributes = GetFileAttributesW(Wide(name).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::optional<std::string> Win32FileSystem::ReadFile(const std::string& name) {
+    FileHandle file(CreateFileW(Wide(name).c_str(), GENERIC_READ,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.IsOpen())
+        return std::nullopt;
+    std::string content;
+    char buffer[64 * 1024];
+    for (;;) {
+        DWORD read = 0;
+        if (!::ReadFile(file.Get(), buffer, sizeof buffer, &read, nullptr))
+            return std::nullopt;
+        if (read == 0)
+            return content;
+        content.append(buffer, read);
+    }
+}
+
+bool Win32FileSystem::ReplaceContent(const std::string& name, const std::string& content) {
+    std::wstring target = Wide(name);
+    // Windows will not rename over a read-only file, but Wine does: refuse it here so the
+    // program behaves the same on both.
+    DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
+        return false;
+    std::wstring folder = FullFolder(target);
+    wchar_t temporary[MAX_PATH];
+    if (folder.empty() || !GetTempFileNameW(folder.c_str(), L"svt", 0, temporary))
+        return false;
+    if (WriteWhole(temporary, content) &&
+        MoveFileExW(temporary, target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return true;
+    DeleteFileW(temporary);
+    return false;
+}
+
+bool Win32FileSystem::RemoveFile(const std::string& name) {
+    return DeleteFileW(Wide(name).c_str()) != 0;
+}
+
+std::vector<std::string> Win32FileSystem::FindFiles(const std::string& pattern) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(Wide(pattern).c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return names;
+    // Read-only, hidden and archived files count; folders and system files do not.
+    do {
+        if (!(found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_SYSTEM)))
+            names.push_back(Narrow(found.cFileName));
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    return names;
+}
