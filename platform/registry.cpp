@@ -36,11 +36,6 @@ std::string DataBytes(const RegistryValue& value) {
     return IsText(value.type) ? value.data + '\0' : value.data;
 }
 
-// With no key open, no value exists.
-std::optional<RegistryValue> Query(RegistryKey* key, const std::string& name) {
-    return key ? key->Query(name) : std::nullopt;
-}
-
 [[noreturn]] void Raise(const char* what, const std::string& name) {
     throw ERegistryException(std::string(what) + " '" + name + "'");
 }
@@ -70,16 +65,31 @@ bool TRegistry::OpenKey(const std::string& path, bool canCreate) {
 }
 
 void TRegistry::CloseKey() {
+    ForgetQueried();
     key_.reset();
     currentPath_.clear();
 }
 
+const std::optional<RegistryValue>& TRegistry::Query(const std::string& name) {
+    if (queriedName_ != name) {
+        // With no key open, no value exists.
+        queried_ = key_ ? key_->Query(name) : std::nullopt;
+        queriedName_ = name;
+    }
+    return queried_;
+}
+
+void TRegistry::ForgetQueried() {
+    queriedName_.reset();
+    queried_.reset();
+}
+
 bool TRegistry::ValueExists(const std::string& name) {
-    return Query(key_.get(), name).has_value();
+    return Query(name).has_value();
 }
 
 TRegDataType TRegistry::GetDataType(const std::string& name) {
-    auto value = Query(key_.get(), name);
+    const auto& value = Query(name);
     if (!value)
         return TRegDataType::rdUnknown;
     switch (value->type) {
@@ -98,12 +108,12 @@ TRegDataType TRegistry::GetDataType(const std::string& name) {
 }
 
 int TRegistry::GetDataSize(const std::string& name) {
-    auto value = Query(key_.get(), name);
+    const auto& value = Query(name);
     return value ? static_cast<int>(DataBytes(*value).size()) : -1;
 }
 
 int TRegistry::ReadInteger(const std::string& name) {
-    auto value = Query(key_.get(), name);
+    const auto& value = Query(name);
     if (!value)
         Raise("Failed to get data for", name);
     if (value->type != RegistryType::DWord)
@@ -112,7 +122,7 @@ int TRegistry::ReadInteger(const std::string& name) {
 }
 
 std::string TRegistry::ReadString(const std::string& name) {
-    auto value = Query(key_.get(), name);
+    const auto& value = Query(name);
     if (!value)
         return "";
     if (!IsText(value->type))
@@ -121,7 +131,7 @@ std::string TRegistry::ReadString(const std::string& name) {
 }
 
 int TRegistry::ReadBinaryData(const std::string& name, void* buffer, int size) {
-    auto value = Query(key_.get(), name);
+    const auto& value = Query(name);
     if (!value)
         return 0;
     std::string bytes = DataBytes(*value);
@@ -133,6 +143,7 @@ int TRegistry::ReadBinaryData(const std::string& name, void* buffer, int size) {
 }
 
 void TRegistry::Write(const std::string& name, const RegistryValue& value) {
+    ForgetQueried();
     if (!key_ || !key_->Set(name, value))
         Raise("Failed to set data for", name);
 }
@@ -155,6 +166,7 @@ void TRegistry::WriteBinaryData(const std::string& name, const void* buffer, int
 }
 
 bool TRegistry::DeleteValue(const std::string& name) {
+    ForgetQueried();
     return key_ && key_->DeleteValue(name);
 }
 
@@ -163,6 +175,7 @@ bool TRegistry::DeleteKey(const std::string& path) {
     // Deleting the whole root is never what a caller means.
     if (relative.empty())
         return false;
+    ForgetQueried();
     if (key_ && IsAtOrBelow(currentPath_, relative))
         CloseKey();
     return store_.DeleteKey(root_, relative);

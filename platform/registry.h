@@ -4,6 +4,7 @@
 #include "platform/registry_store.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
 class TStringList;
@@ -59,9 +60,16 @@ public:
 
 private:
     void Write(const std::string& name, const RegistryValue& value);
+    // A value of the open key. The last one asked for is kept until the accessor writes,
+    // deletes or closes, so that GetDataType followed by a read of the same value asks the
+    // registry once (each ask is a round trip to the server under Wine).
+    const std::optional<RegistryValue>& Query(const std::string& name);
+    void ForgetQueried();
 
     RegistryStore& store_;
     ::RootKey root_ = ::RootKey::CurrentUser;
     std::unique_ptr<RegistryKey> key_;
     std::string currentPath_;
+    std::optional<std::string> queriedName_;
+    std::optional<RegistryValue> queried_;
 };

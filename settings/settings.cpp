@@ -1,0 +1,88 @@
+#include "settings/settings.h"
+
+#include "platform/application.h"
+#include "platform/edit.h"
+#include "platform/form.h"
+#include "platform/page_control.h"
+#include "platform/panel.h"
+#include "platform/registry.h"
+#include "settings/catalogue_walk.h"
+#include "settings/change_tracker.h"
+#include "settings/window_steps.h"
+
+namespace {
+
+// SHChangeNotify events and flags.
+constexpr long SHCNE_UPDATEIMAGE = 0x8000;
+constexpr long SHCNE_ASSOCCHANGED = 0x08000000;
+constexpr unsigned SHCNF_FLUSH = 0x1000;
+
+// Keeps the change handlers quiet while Read fills the controls, and lowers the flag again
+// even when a step raises: a flag left raised would stop every later change from counting.
+class ReadingScope {
+public:
+    explicit ReadingScope(ChangeTracker& changes) : changes_(changes) {
+        changes_.SetReadInProgress(true);
+    }
+    ~ReadingScope() { changes_.SetReadInProgress(false); }
+    ReadingScope(const ReadingScope&) = delete;
+    ReadingScope& operator=(const ReadingScope&) = delete;
+
+private:
+    ChangeTracker& changes_;
+};
+
+} // namespace
+
+Settings::Settings(TForm& form, TApplication& application, ChangeTracker& changes,
+                   WindowSteps& steps)
+    : form_(form), application_(application), changes_(changes), steps_(steps),
+      applyOrder_(BindCatalogue(form)), readOrder_(InReadOrder(applyOrder_)),
+      masters_(BindMasterBoxes(form)), menuShowDelay_(FindAs<TEdit>(form, "EditMenuShowDelay")) {}
+
+void Settings::OdczytajButtonClick(TObject* sender) {
+    {
+        ReadingScope reading(changes_);
+        ClearChangeMarks();
+        changes_.SetChangeCount(0);
+        changes_.UpdateZastosujButton();
+        TRegistry registry(application_.Services().registry);
+        ReadCatalogue(registry, readOrder_);
+        registry.SetRootKey(RootKey::LocalMachine);
+        steps_.ReadPassword(registry);
+        steps_.ReadAddRemove(registry);
+    }
+    steps_.LanguageStep(sender);
+    steps_.ClearIconMarks();
+    steps_.ReadIcons();
+}
+
+void Settings::ZastosujButtonClick(TObject* sender) {
+    {
+        TRegistry registry(application_.Services().registry);
+        ApplyCatalogue(registry, applyOrder_);
+        registry.SetRootKey(RootKey::LocalMachine);
+        steps_.ApplyPassword(registry);
+    }
+    steps_.WriteIcons();
+    Shell& shell = application_.Services().shell;
+    shell.ChangeNotify(SHCNE_UPDATEIMAGE, SHCNF_FLUSH);
+    shell.ChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_FLUSH);
+    OdczytajButtonClick(sender);
+}
+
+void Settings::ClearChangeMarks() {
+    auto* pages = dynamic_cast<TPageControl*>(form_.FindComponent("PageControl1"));
+    if (!pages)
+        return;
+    for (int i = 0; i < pages->PageCount(); ++i) {
+        for (TControl* control : pages->Page(i)->Controls()) {
+            if (control->ClassNameIs("TCheckBox") || control->ClassNameIs("TPanel"))
+                ChangeTracker::Unmark(*control);
+            else if (auto* group = dynamic_cast<TGroupBox*>(control))
+                for (TControl* inside : group->Controls())
+                    if (inside->ClassNameIs("TCheckBox"))
+                        ChangeTracker::Unmark(*inside);
+        }
+    }
+}
