@@ -21,4 +21,6 @@ char NarrowChar(wchar_t unit) {
     return Narrow(std::wstring_view(&unit, 1))[0];
 }
 
-wchar_t WideChar(char byte) { return Wide(std::string_view(&byte, 1))[0]; }
+wchar_t WideChar(char byte) {
+    return Wide(std::string_view(&byte, 1))[0];
+}

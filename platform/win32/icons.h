@@ -1,0 +1,16 @@
+#pragma once
+// The program's own icon: the "MAINICON" resource of the exe, or the system's application
+// icon for an exe without one.
+#include "platform/services.h"
+
+#include <windows.h>
+
+class Win32Icons final : public Icons {
+public:
+    explicit Win32Icons(HINSTANCE instance) : instance_(instance) {}
+
+    TIcon ApplicationIcon() override;
+
+private:
+    HINSTANCE instance_;
+};
