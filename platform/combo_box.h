@@ -8,7 +8,8 @@
 
 class TComboBox : public TWinControl {
 public:
-    using TWinControl::TWinControl;
+    // Text and lists stand on the window colour, not on the face of the dialog.
+    explicit TComboBox(TComponent* owner) : TWinControl(owner) { SetColor(clWindow); }
     std::string_view ClassName() const override { return "TComboBox"; }
 
     const std::vector<std::string>& Items() const { return items_; }

@@ -283,7 +283,7 @@ TControl* TWinControl::ControlAtPos(int x, int y) {
 
 bool TWinControl::Focused() {
     TForm* form = ParentForm();
-    return form && form->ActiveControl() == this;
+    return form && form->FocusedControl() == this;
 }
 
 bool TWinControl::CanFocus() const {

@@ -5,7 +5,8 @@
 
 class TEdit : public TWinControl {
 public:
-    using TWinControl::TWinControl;
+    // Text and lists stand on the window colour, not on the face of the dialog.
+    explicit TEdit(TComponent* owner) : TWinControl(owner) { SetColor(clWindow); }
     std::string_view ClassName() const override { return "TEdit"; }
 
     const std::string& Text() const { return text_; }

@@ -17,10 +17,13 @@ void TForm::SetClientSize(int width, int height) {
 }
 
 void TForm::FocusControl(TWinControl* control) {
-    if (control == activeControl_)
-        return;
-    TWinControl* previous = activeControl_;
+    // A control named as the window's active one before it ever had the focus still gets its
+    // OnEnter when the focus first arrives.
     activeControl_ = control;
+    if (control == focusedControl_)
+        return;
+    TWinControl* previous = focusedControl_;
+    focusedControl_ = control;
     if (previous)
         previous->DoExit();
     if (control) {
@@ -30,11 +33,12 @@ void TForm::FocusControl(TWinControl* control) {
 }
 
 void TForm::ControlDestroyed(TWinControl* control) {
-    for (TControl* c = activeControl_; c; c = c->Parent())
-        if (c == control) {
-            activeControl_ = nullptr;
-            return;
-        }
+    for (TWinControl** held : {&activeControl_, &focusedControl_})
+        for (TControl* c = *held; c; c = c->Parent())
+            if (c == control) {
+                *held = nullptr;
+                break;
+            }
 }
 
 TButton* TForm::DefaultButton() const {

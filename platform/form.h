@@ -28,7 +28,10 @@ public:
     int MinOuterWidth() const { return minOuterWidth_; }
     int MinOuterHeight() const { return minOuterHeight_; }
 
+    // The control that has, or is to get, the focus when the window is active.
     TWinControl* ActiveControl() const { return activeControl_; }
+    // The control whose OnEnter ran last (and whose OnExit has not yet).
+    TWinControl* FocusedControl() const { return focusedControl_; }
     // Moves the focus: OnExit of the control that had it, then OnEnter of the new one.
     void FocusControl(TWinControl* control);
     // A control of this form is being destroyed: the focus must not stay on it or inside it.
@@ -63,5 +66,6 @@ private:
     int minOuterWidth_ = 0;
     int minOuterHeight_ = 0;
     TWinControl* activeControl_ = nullptr;
+    TWinControl* focusedControl_ = nullptr;
     bool created_ = false;
 };

@@ -16,7 +16,8 @@ int SortedPosition(const std::vector<std::string>& items, const std::string& tex
 
 class TListBox : public TWinControl {
 public:
-    using TWinControl::TWinControl;
+    // Text and lists stand on the window colour, not on the face of the dialog.
+    explicit TListBox(TComponent* owner) : TWinControl(owner) { SetColor(clWindow); }
     std::string_view ClassName() const override { return "TListBox"; }
 
     const std::vector<std::string>& Items() const { return items_; }

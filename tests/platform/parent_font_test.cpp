@@ -86,7 +86,7 @@ TEST(ParentColorTest, ParentColorFollowsTheParentUntilTheChildGetsItsOwn) {
     TEdit edit(nullptr);
     panel.SetParent(&form);
     edit.SetParent(&panel);
-    EXPECT_EQ(edit.Color(), clBtnFace);
+    EXPECT_EQ(edit.Color(), clWindow);
 
     form.SetColor(13602864);
     panel.SetParentColor(true);
