@@ -21,6 +21,7 @@ function(sorvanto_tests name dir)
     file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${dir}/*.cpp)
     add_executable(${name} ${sources})
     target_link_libraries(${name} PRIVATE ${ARGN})
-    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
+    # Listing the tests of a Windows exe starts Wine, which can take seconds when cold.
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
                          WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
 endfunction()

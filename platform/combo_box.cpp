@@ -52,15 +52,11 @@ bool TComboBox::SetProperty(const std::string& name, const LayoutValue& v) {
         items_ = v.AsStringList();
     else if (name == "Sorted")
         sorted_ = v.AsBool();
-    else if (name == "Style") {
-        const auto& id = v.AsIdentifier();
-        if (id == "csDropDown")
-            style_ = TComboBoxStyle::csDropDown;
-        else if (id == "csDropDownList")
-            style_ = TComboBoxStyle::csDropDownList;
-        else
-            throw EInvalidOperation("Unknown combo box style " + id);
-    } else
+    else if (name == "Style")
+        style_ = v.AsEnum<TComboBoxStyle>({{"csDropDown", TComboBoxStyle::csDropDown},
+                                           {"csDropDownList", TComboBoxStyle::csDropDownList}},
+                                          "combo box style");
+    else
         return TWinControl::SetProperty(name, v);
     return true;
 }

@@ -5,6 +5,16 @@
 
 #include <algorithm>
 
+namespace {
+
+TAnchors ParseAnchors(const LayoutValue& value) {
+    return value.AsFlags(
+        {{"akLeft", akLeft}, {"akTop", akTop}, {"akRight", akRight}, {"akBottom", akBottom}},
+        "anchor");
+}
+
+} // namespace
+
 TControl::TControl(TComponent* owner) : TComponent(owner) {
     font_.OnChange = [this] {
         if (!takingParentFont_)
@@ -191,7 +201,7 @@ bool TControl::SetProperty(const std::string& name, const LayoutValue& v) {
             throw EInvalidOperation("Bounds needs four numbers");
         SetBounds(std::stoi(n[0]), std::stoi(n[1]), std::stoi(n[2]), std::stoi(n[3]));
     } else if (name == "Anchors")
-        SetAnchors(ParseAnchors(v.AsSet()));
+        SetAnchors(ParseAnchors(v));
     else if (name == "Visible")
         SetVisible(v.AsBool());
     else if (name == "Enabled")
@@ -212,28 +222,14 @@ bool TControl::SetProperty(const std::string& name, const LayoutValue& v) {
         font_.SetHeight(v.AsInt());
     else if (name == "Font.Color")
         font_.SetColor(v.AsColor());
-    else if (name == "Font.Style") {
-        TFontStyles style = 0;
-        for (const auto& s : v.AsSet()) {
-            if (s == "fsBold")
-                style |= fsBold;
-            else if (s == "fsItalic")
-                style |= fsItalic;
-            else if (s == "fsUnderline")
-                style |= fsUnderline;
-            else
-                throw EInvalidOperation("Unknown font style " + s);
-        }
-        font_.SetStyle(style);
-    } else if (name == "Cursor") {
-        const auto& id = v.AsIdentifier();
-        if (id == "crHandPoint")
-            SetCursor(TCursor::crHandPoint);
-        else if (id == "crDefault")
-            SetCursor(TCursor::crDefault);
-        else
-            throw EInvalidOperation("Unknown cursor " + id);
-    } else
+    else if (name == "Font.Style")
+        font_.SetStyle(
+            v.AsFlags({{"fsBold", fsBold}, {"fsItalic", fsItalic}, {"fsUnderline", fsUnderline}},
+                      "font style"));
+    else if (name == "Cursor")
+        SetCursor(v.AsEnum<TCursor>(
+            {{"crDefault", TCursor::crDefault}, {"crHandPoint", TCursor::crHandPoint}}, "cursor"));
+    else
         return false;
     return true;
 }
@@ -327,21 +323,4 @@ bool TWinControl::BindEvent(const std::string& event, const std::string& handler
 void TWinControl::BoundsChanged(int dw, int dh) {
     for (TControl* child : std::vector<TControl*>(children_))
         child->ParentResized(dw, dh);
-}
-
-TAnchors ParseAnchors(const std::vector<std::string>& names) {
-    TAnchors anchors = 0;
-    for (const auto& n : names) {
-        if (n == "akLeft")
-            anchors |= akLeft;
-        else if (n == "akTop")
-            anchors |= akTop;
-        else if (n == "akRight")
-            anchors |= akRight;
-        else if (n == "akBottom")
-            anchors |= akBottom;
-        else
-            throw EInvalidOperation("Unknown anchor " + n);
-    }
-    return anchors;
 }

@@ -158,6 +158,3 @@ private:
     std::vector<TControl*> children_;
     bool tabStop_ = true;
 };
-
-// Turns an anchor set of a layout ("akLeft", "akTop", ...) into TAnchors.
-TAnchors ParseAnchors(const std::vector<std::string>& names);

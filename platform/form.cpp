@@ -91,47 +91,26 @@ bool TForm::SetProperty(const std::string& name, const LayoutValue& v) {
         minOuterWidth_ = v.AsInt();
     else if (name == "Constraints.MinHeight")
         minOuterHeight_ = v.AsInt();
-    else if (name == "Position") {
-        const auto& id = v.AsIdentifier();
-        if (id == "poDesigned")
-            position_ = TPosition::poDesigned;
-        else if (id == "poScreenCenter")
-            position_ = TPosition::poScreenCenter;
-        else
-            throw EInvalidOperation("Unknown position " + id);
-    } else if (name == "BorderStyle") {
-        const auto& id = v.AsIdentifier();
-        if (id == "bsNone")
-            borderStyle_ = TFormBorderStyle::bsNone;
-        else if (id == "bsSingle")
-            borderStyle_ = TFormBorderStyle::bsSingle;
-        else if (id == "bsSizeable")
-            borderStyle_ = TFormBorderStyle::bsSizeable;
-        else if (id == "bsDialog")
-            borderStyle_ = TFormBorderStyle::bsDialog;
-        else
-            throw EInvalidOperation("Unknown border style " + id);
-    } else if (name == "BorderIcons") {
-        borderIcons_ = 0;
-        for (const auto& id : v.AsSet()) {
-            if (id == "biSystemMenu")
-                borderIcons_ |= biSystemMenu;
-            else if (id == "biMinimize")
-                borderIcons_ |= biMinimize;
-            else if (id == "biMaximize")
-                borderIcons_ |= biMaximize;
-            else
-                throw EInvalidOperation("Unknown border icon " + id);
-        }
-    } else if (name == "FormStyle") {
-        const auto& id = v.AsIdentifier();
-        if (id == "fsNormal")
-            formStyle_ = TFormStyle::fsNormal;
-        else if (id == "fsStayOnTop")
-            formStyle_ = TFormStyle::fsStayOnTop;
-        else
-            throw EInvalidOperation("Unknown form style " + id);
-    } else if (name == "ActiveControl") {
+    else if (name == "Position")
+        position_ = v.AsEnum<TPosition>(
+            {{"poDesigned", TPosition::poDesigned}, {"poScreenCenter", TPosition::poScreenCenter}},
+            "position");
+    else if (name == "BorderStyle")
+        borderStyle_ = v.AsEnum<TFormBorderStyle>({{"bsNone", TFormBorderStyle::bsNone},
+                                                   {"bsSingle", TFormBorderStyle::bsSingle},
+                                                   {"bsSizeable", TFormBorderStyle::bsSizeable},
+                                                   {"bsDialog", TFormBorderStyle::bsDialog}},
+                                                  "border style");
+    else if (name == "BorderIcons")
+        borderIcons_ = v.AsFlags({{"biSystemMenu", biSystemMenu},
+                                  {"biMinimize", biMinimize},
+                                  {"biMaximize", biMaximize}},
+                                 "border icon");
+    else if (name == "FormStyle")
+        formStyle_ = v.AsEnum<TFormStyle>(
+            {{"fsNormal", TFormStyle::fsNormal}, {"fsStayOnTop", TFormStyle::fsStayOnTop}},
+            "form style");
+    else if (name == "ActiveControl") {
         activeControl_ = dynamic_cast<TWinControl*>(FindComponent(v.AsIdentifier()));
         if (!activeControl_)
             throw EInvalidOperation("No control " + v.AsIdentifier());

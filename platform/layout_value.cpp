@@ -2,6 +2,8 @@
 
 #include "platform/exceptions.h"
 
+#include <algorithm>
+
 namespace {
 
 [[noreturn]] void WrongKind(const char* wanted) {
@@ -67,4 +69,21 @@ TColor LayoutValue::AsColor() const {
         if (AsIdentifier() == n.name)
             return n.color;
     throw EInvalidOperation("Unknown colour " + text);
+}
+
+unsigned LayoutValue::AsFlags(std::initializer_list<NamedValue<unsigned>> names,
+                              const char* what) const {
+    unsigned flags = 0;
+    for (const auto& item : AsSet()) {
+        auto it = std::find_if(names.begin(), names.end(),
+                               [&](const NamedValue<unsigned>& n) { return item == n.name; });
+        if (it == names.end())
+            UnknownName(what, item);
+        flags |= it->value;
+    }
+    return flags;
+}
+
+void LayoutValue::UnknownName(const char* what, const std::string& name) {
+    throw EInvalidOperation(std::string("Unknown ") + what + " " + name);
 }

@@ -3,8 +3,15 @@
 // the handlers its events are bound to.
 #include "platform/types.h"
 
+#include <initializer_list>
 #include <string>
 #include <vector>
+
+// One name that a property of an enumerated kind takes, with its value.
+template <class E> struct NamedValue {
+    const char* name;
+    E value;
+};
 
 struct LayoutValue {
     enum class Kind { Number, String, Identifier, Set, StringList };
@@ -20,6 +27,20 @@ struct LayoutValue {
     const std::vector<std::string>& AsSet() const;
     const std::vector<std::string>& AsStringList() const;
     TColor AsColor() const; // a number or one of the cl... names
+
+    // An identifier among `names`; raises, naming `what`, for any other.
+    template <class E>
+    E AsEnum(std::initializer_list<NamedValue<E>> names, const char* what) const {
+        for (const auto& n : names)
+            if (AsIdentifier() == n.name)
+                return n.value;
+        UnknownName(what, text);
+    }
+    // A set of identifiers among `names`, their values or-ed together.
+    unsigned AsFlags(std::initializer_list<NamedValue<unsigned>> names, const char* what) const;
+
+private:
+    [[noreturn]] static void UnknownName(const char* what, const std::string& name);
 };
 
 // Resolves handler names of the layout ("CheckBoxClick") to the form's handlers; each

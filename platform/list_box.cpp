@@ -71,23 +71,19 @@ void TListBox::UserSelect(int index) {
 }
 
 bool TListBox::SetProperty(const std::string& name, const LayoutValue& v) {
-    if (name == "Items") {
+    if (name == "Items")
         items_ = v.AsStringList();
-    } else if (name == "Sorted")
+    else if (name == "Sorted")
         sorted_ = v.AsBool();
     else if (name == "ItemHeight")
         itemHeight_ = v.AsInt();
     else if (name == "Columns")
         columns_ = v.AsInt();
-    else if (name == "Style") {
-        const auto& id = v.AsIdentifier();
-        if (id == "lbStandard")
-            style_ = TListBoxStyle::lbStandard;
-        else if (id == "lbOwnerDrawFixed")
-            style_ = TListBoxStyle::lbOwnerDrawFixed;
-        else
-            throw EInvalidOperation("Unknown list box style " + id);
-    } else
+    else if (name == "Style")
+        style_ = v.AsEnum<TListBoxStyle>({{"lbStandard", TListBoxStyle::lbStandard},
+                                          {"lbOwnerDrawFixed", TListBoxStyle::lbOwnerDrawFixed}},
+                                         "list box style");
+    else
         return TWinControl::SetProperty(name, v);
     return true;
 }
