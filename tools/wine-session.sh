@@ -55,4 +55,8 @@ wine_session_start() {
     if [[ -z ${DISPLAY:-} || ${2:-} == headless ]]; then _start_display; fi
     _prepare_prefix
     wineserver -p
+    # The first Wine program starts Wine's own background processes, which inherit its
+    # output; started here with nowhere to write, they cannot hold a later caller's pipe
+    # open (ctest would wait for them until its time-out).
+    wine cmd /c exit </dev/null >/dev/null 2>&1
 }
