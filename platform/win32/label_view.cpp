@@ -53,7 +53,11 @@ void LabelView::FitCaption() {
     DrawTextW(dc, text.c_str(), -1, &r, TextFlags() | DT_CALCRECT);
     SelectObject(dc, oldFont);
     ReleaseDC(Handle(), dc);
-    label_.SetBounds(label_.Left(), label_.Top(), dpi.ToModel(r.right), dpi.ToModel(r.bottom));
+    // A TrueType face standing in for the bitmap one may reach past the last advance width;
+    // a little room keeps its last letter whole.
+    constexpr int OverhangRoom = 2;
+    int width = label_.WordWrap() ? r.right : r.right + OverhangRoom;
+    label_.SetBounds(label_.Left(), label_.Top(), dpi.ToModel(width), dpi.ToModel(r.bottom));
     // While the view is being made the model has no view to tell yet.
     Place();
 }
