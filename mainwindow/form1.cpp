@@ -1,5 +1,6 @@
 #include "mainwindow/form1.h"
 
+#include "app/password_option.h"
 #include "mainwindow/form1_handlers.h"
 #include "platform/application.h"
 #include "platform/layout_reader.h"
@@ -13,6 +14,7 @@ TForm1::TForm1(TApplication& application, MessageTexts& texts) : TForm(applicati
     changes_ = std::make_unique<ChangeTracker>(FindAs<TSpeedButton>(*this, "ZastosujButton"));
     settings_ =
         std::make_unique<Settings>(*this, application, *changes_, static_cast<WindowSteps&>(*this));
+    password_ = std::make_unique<PasswordOption>(*this, *changes_);
     application.Services().windows.CreateViews(*this);
     DoCreate();
 }

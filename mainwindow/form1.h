@@ -12,6 +12,7 @@
 
 class ChangeTracker;
 class MessageTexts;
+class PasswordOption;
 class Settings;
 
 class TForm1 : public TForm, private WindowSteps {
@@ -23,6 +24,7 @@ public:
     MessageTexts& Texts() const { return texts_; }
     ChangeTracker& Changes() const { return *changes_; }
     Settings& SettingsPart() const { return *settings_; }
+    PasswordOption& PasswordPart() const { return *password_; }
 
     // The window's own handlers.
     void FormCreate(TObject* sender);
@@ -53,4 +55,5 @@ private:
     MessageTexts& texts_;
     std::unique_ptr<ChangeTracker> changes_;
     std::unique_ptr<Settings> settings_;
+    std::unique_ptr<PasswordOption> password_;
 };

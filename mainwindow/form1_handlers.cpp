@@ -1,5 +1,6 @@
 #include "mainwindow/form1_handlers.h"
 
+#include "app/password_option.h"
 #include "mainwindow/form1.h"
 #include "platform/exceptions.h"
 #include "settings/settings.h"
@@ -14,11 +15,10 @@ namespace {
 
 // Handlers of subsystems that are still to be built: their controls do nothing yet.
 bool IsPending(const std::string& name) {
-    static const char* const pending[] = {"PasswordEditChange",       "OpenProfileButtonClick",
-                                          "SaveProfileButtonClick",   "SaveStringsClick",
-                                          "DisplayDialogButtonClick", "DefaultButtonClick",
-                                          "RCIButtonClick",           "UninstallButtonClick",
-                                          "RemoveButtonClick",        "LanguageComboBoxChange"};
+    static const char* const pending[] = {
+        "OpenProfileButtonClick",   "SaveProfileButtonClick", "SaveStringsClick",
+        "DisplayDialogButtonClick", "DefaultButtonClick",     "RCIButtonClick",
+        "UninstallButtonClick",     "RemoveButtonClick",      "LanguageComboBoxChange"};
     for (const char* p : pending)
         if (name == p)
             return true;
@@ -41,6 +41,7 @@ TNotifyEvent Form1Handlers::Notify(const std::string& name) const {
         {"UpperBoxClick", [f](TObject* s) { f->SettingsPart().UpperBoxClick(s); }},
         {"EditChange", [f](TObject* s) { f->SettingsPart().EditChange(s); }},
         {"EditMenuShowDelayExit", [f](TObject* s) { f->SettingsPart().EditMenuShowDelayExit(s); }},
+        {"PasswordEditChange", [f](TObject* s) { f->PasswordPart().PasswordEditChange(s); }},
     };
     if (auto it = handlers.find(name); it != handlers.end())
         return it->second;
