@@ -1,11 +1,13 @@
 // sorvanto.exe itself: it starts, shows its main window on the About tab, and ends with
-// exit code 0 when that window is closed. A picture of the window is kept beside the tests.
+// exit code 0 when that window is closed; with a stored password it first asks for it.
+// A picture of the window is kept beside the tests.
 #include <windows.h>
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,29 +23,36 @@ std::wstring BesideThisProgram(const wchar_t* name) {
 struct Search {
     DWORD process;
     const wchar_t* title;
+    bool mustBeVisible;
     HWND found;
 };
+
+// The top-level window of a process with the given title; only a visible one when asked.
+HWND FindProcessWindow(DWORD process, const wchar_t* title, bool mustBeVisible) {
+    Search search{process, title, mustBeVisible, nullptr};
+    EnumWindows(
+        [](HWND w, LPARAM p) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(p);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(w, &owner);
+            wchar_t text[64] = {};
+            GetWindowTextW(w, text, 64);
+            if (owner == s->process && (IsWindowVisible(w) || !s->mustBeVisible) &&
+                std::wstring(text) == s->title) {
+                s->found = w;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
 
 // The visible top-level window of a process with the given title, waiting up to 20 s.
 HWND WaitForWindow(DWORD process, const wchar_t* title) {
     for (int i = 0; i < 200; ++i) {
-        Search search{process, title, nullptr};
-        EnumWindows(
-            [](HWND w, LPARAM p) -> BOOL {
-                auto* s = reinterpret_cast<Search*>(p);
-                DWORD owner = 0;
-                GetWindowThreadProcessId(w, &owner);
-                wchar_t text[64] = {};
-                GetWindowTextW(w, text, 64);
-                if (owner == s->process && IsWindowVisible(w) && std::wstring(text) == s->title) {
-                    s->found = w;
-                    return FALSE;
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&search));
-        if (search.found)
-            return search.found;
+        if (HWND found = FindProcessWindow(process, title, true))
+            return found;
         Sleep(100);
     }
     return nullptr;
@@ -78,19 +87,74 @@ void SaveScreenshot(HWND window, const std::wstring& file) {
     ReleaseDC(nullptr, screen);
 }
 
-TEST(ProgramStart, ShowsTheMainWindowOnTheAboutTabAndEndsWithZero) {
-    // No stored password: the program opens straight on its main window.
-    RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"Software\\SRVT");
-    std::wstring exe = BesideThisProgram(L"sorvanto.exe");
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION process{};
-    std::wstring commandLine = L"\"" + exe + L"\" ignored-argument";
-    ASSERT_TRUE(CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                               nullptr, &startup, &process));
+// A started sorvanto.exe, ended by the test if it is still running.
+class StartedProgram {
+public:
+    StartedProgram() {
+        std::wstring exe = BesideThisProgram(L"sorvanto.exe");
+        STARTUPINFOW startup{};
+        startup.cb = sizeof(startup);
+        std::wstring commandLine = L"\"" + exe + L"\" ignored-argument";
+        started_ = CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+                                  nullptr, nullptr, &startup, &process_);
+    }
+    ~StartedProgram() {
+        if (!started_)
+            return;
+        if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT)
+            TerminateProcess(process_.hProcess, 1);
+        CloseHandle(process_.hThread);
+        CloseHandle(process_.hProcess);
+    }
+    bool Started() const { return started_; }
+    DWORD Id() const { return process_.dwProcessId; }
+    // The exit code once the process has ended within 10 s; nothing if it still runs.
+    std::optional<DWORD> ExitCode() const {
+        if (WaitForSingleObject(process_.hProcess, 10000) != WAIT_OBJECT_0)
+            return std::nullopt;
+        DWORD code = 1;
+        GetExitCodeProcess(process_.hProcess, &code);
+        return code;
+    }
 
-    HWND main = WaitForWindow(process.dwProcessId, L"Sorvanto");
+private:
+    bool started_ = false;
+    PROCESS_INFORMATION process_{};
+};
+
+void StorePassword(const wchar_t* password) {
+    HKEY key;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, L"Software\\SRVT\\SRVT", 0, nullptr, 0, KEY_WRITE,
+                              nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    DWORD bytes = static_cast<DWORD>((wcslen(password) + 1) * sizeof(wchar_t));
+    RegSetValueExW(key, L"Password", 0, REG_SZ, reinterpret_cast<const BYTE*>(password), bytes);
+    RegCloseKey(key);
+}
+
+// Types into a window as the keyboard does once the event loop has translated the keys
+// (a character message for each letter), then presses Enter.
+void TypeAndPressEnter(HWND window, const std::wstring& text) {
+    for (wchar_t c : text)
+        PostMessageW(window, WM_CHAR, c, 1);
+    PostMessageW(window, WM_KEYDOWN, VK_RETURN, 1);
+    PostMessageW(window, WM_KEYUP, VK_RETURN, 0xC0000001);
+}
+
+class ProgramStart : public ::testing::Test {
+protected:
+    void SetUp() override { RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"Software\\SRVT"); }
+    void TearDown() override { RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"Software\\SRVT"); }
+};
+
+TEST_F(ProgramStart, ShowsTheMainWindowOnTheAboutTabAndEndsWithZero) {
+    // No stored password: the program opens straight on its main window.
+    StartedProgram program;
+    ASSERT_TRUE(program.Started());
+
+    HWND main = WaitForWindow(program.Id(), L"Sorvanto");
     ASSERT_NE(main, nullptr);
+    EXPECT_EQ(FindProcessWindow(program.Id(), L"Password", false), nullptr);
     RECT client;
     GetClientRect(main, &client);
     EXPECT_EQ(client.right, 612);
@@ -103,12 +167,42 @@ TEST(ProgramStart, ShowsTheMainWindowOnTheAboutTabAndEndsWithZero) {
     SaveScreenshot(main, BesideThisProgram(L"sorvanto-start.bmp"));
 
     PostMessageW(main, WM_CLOSE, 0, 0);
-    ASSERT_EQ(WaitForSingleObject(process.hProcess, 10000), WAIT_OBJECT_0);
-    DWORD code = 1;
-    GetExitCodeProcess(process.hProcess, &code);
-    EXPECT_EQ(code, 0u);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    EXPECT_EQ(program.ExitCode(), 0u);
+}
+
+TEST_F(ProgramStart, WithAStoredPasswordAsksForItFirstOnTopOfTheHiddenMainWindow) {
+    StorePassword(L"Tajne");
+    StartedProgram program;
+    ASSERT_TRUE(program.Started());
+
+    HWND password = WaitForWindow(program.Id(), L"Password");
+    ASSERT_NE(password, nullptr);
+    EXPECT_TRUE(GetWindowLongW(password, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    HWND main = FindProcessWindow(program.Id(), L"Sorvanto", false);
+    ASSERT_NE(main, nullptr);
+    EXPECT_FALSE(IsWindowVisible(main));
+    HWND edit = FindWindowExW(password, nullptr, L"Edit", nullptr);
+    ASSERT_NE(edit, nullptr);
+
+    TypeAndPressEnter(edit, L"Tajne");
+    ASSERT_EQ(WaitForWindow(program.Id(), L"Sorvanto"), main);
+    EXPECT_FALSE(IsWindowVisible(password));
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(program.ExitCode(), 0u);
+}
+
+TEST_F(ProgramStart, AWrongPasswordEndsTheProgramWithoutAWord) {
+    StorePassword(L"Tajne");
+    StartedProgram program;
+    ASSERT_TRUE(program.Started());
+
+    HWND password = WaitForWindow(program.Id(), L"Password");
+    ASSERT_NE(password, nullptr);
+    HWND edit = FindWindowExW(password, nullptr, L"Edit", nullptr);
+    ASSERT_NE(edit, nullptr);
+    // Differs only in the case of one letter.
+    TypeAndPressEnter(edit, L"tajne");
+    EXPECT_EQ(program.ExitCode(), 0u);
 }
 
 } // namespace
