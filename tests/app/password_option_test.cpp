@@ -76,7 +76,7 @@ class ReadPasswordTest : public PasswordOptionTest,
 
 TEST_P(ReadPasswordTest, ReadShowsAStoredStringAndNothingElse) {
     const ReadCase& c = GetParam();
-    CreateWindow();
+    OpenWindow();
     Click("PasswordBox");
     Type("PasswordEdit", "old");
     if (c.keyExists)
@@ -96,7 +96,7 @@ INSTANTIATE_TEST_SUITE_P(Stored, ReadPasswordTest, ::testing::ValuesIn(ReadCases
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(PasswordOptionTest, TickingTypingAndApplyingSetsThePassword) {
-    CreateWindow();
+    OpenWindow();
     Click("PasswordBox");
     Type("PasswordEdit", Cp1250("Hasło 1"));
     Apply();
@@ -107,7 +107,7 @@ TEST_F(PasswordOptionTest, TickingTypingAndApplyingSetsThePassword) {
 }
 
 TEST_F(PasswordOptionTest, TickingAloneStoresAnEmptyPassword) {
-    CreateWindow();
+    OpenWindow();
     Click("PasswordBox");
     Apply();
     EXPECT_EQ(Stored(), RegistryValue::String(""));
@@ -115,7 +115,7 @@ TEST_F(PasswordOptionTest, TickingAloneStoresAnEmptyPassword) {
 
 TEST_F(PasswordOptionTest, EachKeystrokeCountsAndEditingChangesThePassword) {
     Store(RegistryValue::String("stare"));
-    CreateWindow();
+    OpenWindow();
     ASSERT_EQ(Edit().Text(), "stare");
     Type("PasswordEdit", "\b");
     EXPECT_TRUE(Marked());
@@ -133,7 +133,7 @@ TEST_F(PasswordOptionTest, EachKeystrokeCountsAndEditingChangesThePassword) {
 
 TEST_F(PasswordOptionTest, UntickingAfterTypingUnmarksAndApplyKeepsThePassword) {
     Store(RegistryValue::String("stare"));
-    CreateWindow();
+    OpenWindow();
     Type("PasswordEdit", "abc");
     Click("PasswordBox");
     EXPECT_FALSE(Marked());
@@ -150,7 +150,7 @@ TEST_F(PasswordOptionTest, RemovingDeletesTheProgramsKeyWithEverythingUnderIt) {
     Store(RegistryValue::String("tajne"));
     platform.registry.Put(HKLM, ParentKey + "\\Inne", "x", RegistryValue::String("1"));
     platform.registry.Put(HKLM, ParentKey, "y", RegistryValue::DWord(2));
-    CreateWindow();
+    OpenWindow();
     Click("PasswordBox");
     Apply();
     EXPECT_FALSE(platform.registry.KeyExists(HKLM, ParentKey));
@@ -160,7 +160,7 @@ TEST_F(PasswordOptionTest, RemovingDeletesTheProgramsKeyWithEverythingUnderIt) {
 
 TEST_F(PasswordOptionTest, AfterRemovalTheHiddenEditKeepsItsTextForTheNextTick) {
     Store(RegistryValue::String("tajne"));
-    CreateWindow();
+    OpenWindow();
     Click("PasswordBox");
     Apply();
     Read();
@@ -177,7 +177,7 @@ TEST_F(PasswordOptionTest, AfterRemovalTheHiddenEditKeepsItsTextForTheNextTick) 
 TEST_F(PasswordOptionTest, AnUnmarkedBoxLeavesWhatAnotherProgramStored) {
     // Ticked with "tajne" on the screen while another program stores "nowe".
     Store(RegistryValue::String("tajne"));
-    CreateWindow();
+    OpenWindow();
     Store(RegistryValue::String("nowe"));
     form->SettingsPart().ZastosujButtonClick(form);
     EXPECT_EQ(Stored(), RegistryValue::String("nowe"));
@@ -192,7 +192,7 @@ TEST_F(PasswordOptionTest, AnUnmarkedBoxLeavesWhatAnotherProgramStored) {
 
 TEST_F(PasswordOptionTest, AKeyThatCannotBeCreatedLeavesEverythingWithoutAWord) {
     platform.registry.RefuseWritesUnder(HKLM, ParentKey);
-    CreateWindow();
+    OpenWindow();
     Click("PasswordBox");
     Type("PasswordEdit", "tajne");
     Apply();
@@ -205,7 +205,7 @@ TEST_F(PasswordOptionTest, AKeyThatCannotBeCreatedLeavesEverythingWithoutAWord) 
 TEST_F(PasswordOptionTest, AWriteTheRegistryRefusesIsReported) {
     Store(RegistryValue::String("stare"));
     platform.registry.RefuseWritesUnder(HKLM, ProgramKey);
-    CreateWindow();
+    OpenWindow();
     Type("PasswordEdit", "x");
     Apply();
     ASSERT_EQ(platform.messageBoxes.shown.size(), 1u);
@@ -215,7 +215,7 @@ TEST_F(PasswordOptionTest, AWriteTheRegistryRefusesIsReported) {
 }
 
 TEST_F(PasswordOptionTest, TheGroupsHintSpeaksForTheOption) {
-    CreateWindow();
+    OpenWindow();
     const std::string& hint = Get<TControl>("GroupBox7").Hint();
     EXPECT_EQ(hint, Cp1250("Zabezpiecza program hasłem, aby osoby niepowołane nie mogły go "
                            "uruchomić. Hasło przechowywane w rejestrze jest niezakodowane. "

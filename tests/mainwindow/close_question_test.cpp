@@ -7,7 +7,7 @@ namespace {
 class CloseQuestionTest : public MainWindowTest {
 protected:
     void SetUp() override {
-        CreateWindow();
+        OpenWindow();
         platform.messageBoxes.shown.clear();
         // A pending change of the kind every handler records.
         form->Changes().AddChanges(1);

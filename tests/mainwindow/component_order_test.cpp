@@ -116,7 +116,7 @@ std::vector<std::string> SettingsOf(const TTabSheet& tab) {
 
 class ComponentOrderTest : public MainWindowTest {
 protected:
-    void SetUp() override { CreateWindow(); }
+    void SetUp() override { OpenWindow(); }
 };
 
 TEST_F(ComponentOrderTest, ExportedComponentsComeInTheirFileOrder) {

@@ -14,7 +14,7 @@ using FormCreateTest = MainWindowTest;
 
 TEST_F(FormCreateTest, TheIndexFileBesideTheProgramIsLoaded) {
     platform.files.AddFile(IndexFile, "Language=English\r\nOther=1\r\n");
-    CreateWindow();
+    OpenWindow();
     EXPECT_EQ(form->IniFileName, IndexFile);
     EXPECT_EQ(form->IniStrings.Lines(), (std::vector<std::string>{"Language=English", "Other=1"}));
 }
@@ -22,7 +22,7 @@ TEST_F(FormCreateTest, TheIndexFileBesideTheProgramIsLoaded) {
 TEST_F(FormCreateTest, AnUnreadableIndexFileIsReportedAndTheWindowIsStillBuilt) {
     platform.files.AddFile(IndexFile, "Language=English\r\n");
     platform.files.MakeUnreadable(IndexFile);
-    CreateWindow();
+    OpenWindow();
     ASSERT_EQ(platform.messageBoxes.shown.size(), 1u);
     EXPECT_EQ(platform.messageBoxes.shown[0].text,
               "Cannot open file C:\\Program Files\\Sorvanto\\srvt.ini.");
@@ -32,7 +32,7 @@ TEST_F(FormCreateTest, AnUnreadableIndexFileIsReportedAndTheWindowIsStillBuilt) 
 }
 
 TEST_F(FormCreateTest, TheWindowStartsReadAndUnchanged) {
-    CreateWindow();
+    OpenWindow();
     EXPECT_TRUE(form->IniStrings.Lines().empty());
     EXPECT_EQ(form->Changes().ChangeCount(), 0);
     EXPECT_FALSE(form->Changes().ReadInProgress());
@@ -43,7 +43,7 @@ TEST_F(FormCreateTest, TheWindowStartsReadAndUnchanged) {
 }
 
 TEST_F(FormCreateTest, EveryIconSlotStartsWithTheApplicationIcon) {
-    CreateWindow();
+    OpenWindow();
     auto& images = Get<TImageList>("SIImageList");
     ASSERT_EQ(images.Count(), Get<TListBox>("IconsListBox").Count());
     EXPECT_EQ(images.Count(), 39);
@@ -52,7 +52,7 @@ TEST_F(FormCreateTest, EveryIconSlotStartsWithTheApplicationIcon) {
 }
 
 TEST_F(FormCreateTest, TheHintHookShowsHintsInTheHintPanel) {
-    CreateWindow();
+    OpenWindow();
     app->SetHint("first|the long part");
     EXPECT_EQ(Get<TLabel>("LabelHint").Caption(), "the long part");
     app->SetHint("");
@@ -60,7 +60,7 @@ TEST_F(FormCreateTest, TheHintHookShowsHintsInTheHintPanel) {
 }
 
 TEST_F(FormCreateTest, TheHomePageLinkOpensItsCaption) {
-    CreateWindow();
+    OpenWindow();
     Click("WebPageLabel");
     EXPECT_EQ(platform.shell.opened,
               std::vector<std::string>{Get<TLabel>("WebPageLabel").Caption()});

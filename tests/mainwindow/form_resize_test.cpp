@@ -28,7 +28,7 @@ const std::vector<Place> BottomRowAtCreation = {
 
 class FormResizeTest : public MainWindowTest {
 protected:
-    void SetUp() override { CreateWindow(); }
+    void SetUp() override { OpenWindow(); }
 };
 
 TEST_F(FormResizeTest, TheWindowIsCreatedWithTheBottomRowInPlace) {

@@ -8,7 +8,7 @@ namespace {
 
 class HintTest : public MainWindowTest {
 protected:
-    void SetUp() override { CreateWindow(); }
+    void SetUp() override { OpenWindow(); }
 
     // The pointer rests on a point of the window's client area.
     void PointAt(int x, int y) { app->HintFromControl(form->ControlAtPos(x, y)); }

@@ -54,7 +54,7 @@ class SettingsTest : public MainWindowTest {
 protected:
     // The window as the user has it: created, read and on the screen.
     void SetUp() override {
-        CreateWindow();
+        OpenWindow();
         form->Show();
     }
 

@@ -3,7 +3,7 @@
 #include "platform/edit.h"
 #include "platform/page_control.h"
 
-void MainWindowTest::CreateWindow() {
+void MainWindowTest::OpenWindow() {
     app = std::make_unique<TApplication>(platform.Services());
     app->SetTitle("Sorvanto");
     form = app->CreateForm<TForm1>(texts);

@@ -23,7 +23,7 @@ class MainWindowTest : public ::testing::Test {
 protected:
     // Creates and shows the window: FormCreate and its first Read run against the fake
     // services as they are set up at that moment.
-    void CreateWindow();
+    void OpenWindow();
 
     template <class T> T& Get(std::string_view name) const { return FindAs<T>(*form, name); }
     // Brings the tab that holds `control` to the front, as a user must before using it.
