@@ -1,6 +1,7 @@
 #include "platform/win32/registry_store.h"
 
 #include "platform/win32/registry_key_handle.h"
+#include "platform/win32/registry_roots.h"
 #include "platform/win32/wide_text.h"
 
 #include <cstring>
@@ -8,18 +9,6 @@
 #include <vector>
 
 namespace {
-
-HKEY Predefined(RootKey root) {
-    switch (root) {
-    case RootKey::CurrentUser:
-        return HKEY_CURRENT_USER;
-    case RootKey::ClassesRoot:
-        return HKEY_CLASSES_ROOT;
-    case RootKey::LocalMachine:
-        break;
-    }
-    return HKEY_LOCAL_MACHINE;
-}
 
 bool IsText(DWORD type) {
     return type == REG_SZ || type == REG_EXPAND_SZ;
@@ -134,14 +123,14 @@ private:
 
 bool Win32RegistryStore::KeyExists(RootKey root, const std::string& path) {
     RegistryKeyHandle key;
-    LONG result = RegOpenKeyExW(Predefined(root), Wide(path).c_str(), 0, KEY_READ, key.out());
+    LONG result = RegOpenKeyExW(PredefinedKey(root), Wide(path).c_str(), 0, KEY_READ, key.out());
     // A key the user may not read is there all the same.
     return result == ERROR_SUCCESS || result == ERROR_ACCESS_DENIED;
 }
 
 std::unique_ptr<RegistryKey> Win32RegistryStore::OpenKey(RootKey root, const std::string& path,
                                                          bool create) {
-    HKEY parent = Predefined(root);
+    HKEY parent = PredefinedKey(root);
     std::wstring widePath = Wide(path);
     HKEY key = nullptr;
     LONG result =
@@ -159,5 +148,5 @@ bool Win32RegistryStore::DeleteKey(RootKey root, const std::string& path) {
     // RegDeleteTreeW with an empty path would empty the root itself.
     if (path.empty())
         return false;
-    return RegDeleteTreeW(Predefined(root), Wide(path).c_str()) == ERROR_SUCCESS;
+    return RegDeleteTreeW(PredefinedKey(root), Wide(path).c_str()) == ERROR_SUCCESS;
 }

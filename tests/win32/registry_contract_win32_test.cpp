@@ -1,5 +1,6 @@
 // The registry contract on the real registry of the Wine prefix (or of Windows).
 #include "platform/win32/registry_key_handle.h"
+#include "platform/win32/registry_roots.h"
 #include "platform/win32/registry_store.h"
 #include "platform/win32/wide_text.h"
 #include "tests/support/registry_contract.h"
@@ -11,18 +12,6 @@
 #include <vector>
 
 namespace {
-
-HKEY Predefined(RootKey root) {
-    switch (root) {
-    case RootKey::CurrentUser:
-        return HKEY_CURRENT_USER;
-    case RootKey::ClassesRoot:
-        return HKEY_CLASSES_ROOT;
-    case RootKey::LocalMachine:
-        break;
-    }
-    return HKEY_LOCAL_MACHINE;
-}
 
 // Denies setting values, creating sub-keys and deletion to everyone and lets everyone read.
 // RegSetKeySecurity does not pass the list on to existing sub-keys, so each gets its own.
@@ -52,7 +41,7 @@ class Win32Target : public RegistryContractTarget {
 public:
     RegistryStore& Store() override { return store_; }
     void RefuseWritesUnder(RootKey root, const std::string& path) override {
-        DenyWrites(Predefined(root), Wide(path));
+        DenyWrites(PredefinedKey(root), Wide(path));
     }
 
 private:
