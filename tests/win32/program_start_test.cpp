@@ -198,6 +198,9 @@ TEST_F(LockedStart, AsksOnTopOfTheHiddenMainWindowAndTheRightPasswordShowsIt) {
 
     TypeAndPressEnter(edit, L"Tajne");
     ASSERT_EQ(WaitForWindow(program->Id(), L"Sorvanto"), main);
+    // The password window hides right after it has shown the main window.
+    for (int i = 0; i < 100 && IsWindowVisible(password); ++i)
+        Sleep(100);
     EXPECT_FALSE(IsWindowVisible(password));
     PostMessageW(main, WM_CLOSE, 0, 0);
     EXPECT_EQ(program->ExitCode(), 0u);
