@@ -3,7 +3,7 @@ SHELL := /bin/bash
 NATIVE := build/native
 WIN64 := build/win64
 
-.PHONY: deps build native win64 test run screenshot format clean
+.PHONY: deps build native win64 test run screenshot benchmark format clean
 
 deps:
 	@tools/install-deps.sh
@@ -27,6 +27,9 @@ run: deps build
 
 screenshot: deps build
 	@tools/screenshots.sh $(WIN64)
+
+benchmark: deps win64
+	@tools/run-benchmarks.sh
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
