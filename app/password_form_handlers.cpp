@@ -1,15 +1,6 @@
 #include "app/password_form_handlers.h"
 
 #include "app/password_form.h"
-#include "platform/exceptions.h"
-
-namespace {
-
-[[noreturn]] void NoHandler(const std::string& name) {
-    throw EInvalidOperation("The password window has no handler " + name);
-}
-
-} // namespace
 
 TNotifyEvent PasswordFormHandlers::Notify(const std::string& name) const {
     TPasswordForm* f = &form_;
@@ -22,17 +13,9 @@ TNotifyEvent PasswordFormHandlers::Notify(const std::string& name) const {
     NoHandler(name);
 }
 
-TKeyPressEvent PasswordFormHandlers::KeyPress(const std::string& name) const {
-    NoHandler(name);
-}
-
 TCloseEvent PasswordFormHandlers::Close(const std::string& name) const {
     TPasswordForm* f = &form_;
     if (name == "FormClose")
         return [f](TObject* s, TCloseAction& action) { f->FormClose(s, action); };
-    NoHandler(name);
-}
-
-TDrawItemEvent PasswordFormHandlers::DrawItem(const std::string& name) const {
     NoHandler(name);
 }

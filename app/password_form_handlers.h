@@ -6,12 +6,11 @@ class TPasswordForm;
 
 class PasswordFormHandlers : public EventHandlers {
 public:
-    explicit PasswordFormHandlers(TPasswordForm& form) : form_(form) {}
+    explicit PasswordFormHandlers(TPasswordForm& form)
+        : EventHandlers("password window"), form_(form) {}
 
     TNotifyEvent Notify(const std::string& name) const override;
-    TKeyPressEvent KeyPress(const std::string& name) const override;
     TCloseEvent Close(const std::string& name) const override;
-    TDrawItemEvent DrawItem(const std::string& name) const override;
 
 private:
     TPasswordForm& form_;

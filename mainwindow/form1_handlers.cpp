@@ -2,16 +2,11 @@
 
 #include "app/password_option.h"
 #include "mainwindow/form1.h"
-#include "platform/exceptions.h"
 #include "settings/settings.h"
 
 #include <map>
 
 namespace {
-
-[[noreturn]] void NoHandler(const std::string& name) {
-    throw EInvalidOperation("The main window has no handler " + name);
-}
 
 // Handlers of subsystems that are still to be built: their controls do nothing yet.
 bool IsPending(const std::string& name) {

@@ -6,7 +6,7 @@ class TForm1;
 
 class Form1Handlers : public EventHandlers {
 public:
-    explicit Form1Handlers(TForm1& form) : form_(form) {}
+    explicit Form1Handlers(TForm1& form) : EventHandlers("main window"), form_(form) {}
 
     TNotifyEvent Notify(const std::string& name) const override;
     TKeyPressEvent KeyPress(const std::string& name) const override;

@@ -87,3 +87,7 @@ unsigned LayoutValue::AsFlags(std::initializer_list<NamedValue<unsigned>> names,
 void LayoutValue::UnknownName(const char* what, const std::string& name) {
     throw EInvalidOperation(std::string("Unknown ") + what + " " + name);
 }
+
+void EventHandlers::NoHandler(const std::string& name) const {
+    throw EInvalidOperation("The " + window_ + " has no handler " + name);
+}

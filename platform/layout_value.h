@@ -5,6 +5,7 @@
 
 #include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 // One name that a property of an enumerated kind takes, with its value.
@@ -43,13 +44,21 @@ private:
     [[noreturn]] static void UnknownName(const char* what, const std::string& name);
 };
 
-// Resolves handler names of the layout ("CheckBoxClick") to the form's handlers; each
-// throws for a name the form does not have.
+// Resolves handler names of the layout ("CheckBoxClick") to the form's handlers. A form
+// overrides the kinds of event it handles; every name it does not resolve raises.
 class EventHandlers {
 public:
+    // `window` names the form in the error, as in "The main window has no handler X".
+    explicit EventHandlers(std::string window = "window") : window_(std::move(window)) {}
     virtual ~EventHandlers() = default;
-    virtual TNotifyEvent Notify(const std::string& name) const = 0;
-    virtual TKeyPressEvent KeyPress(const std::string& name) const = 0;
-    virtual TCloseEvent Close(const std::string& name) const = 0;
-    virtual TDrawItemEvent DrawItem(const std::string& name) const = 0;
+    virtual TNotifyEvent Notify(const std::string& name) const { NoHandler(name); }
+    virtual TKeyPressEvent KeyPress(const std::string& name) const { NoHandler(name); }
+    virtual TCloseEvent Close(const std::string& name) const { NoHandler(name); }
+    virtual TDrawItemEvent DrawItem(const std::string& name) const { NoHandler(name); }
+
+protected:
+    [[noreturn]] void NoHandler(const std::string& name) const;
+
+private:
+    std::string window_;
 };

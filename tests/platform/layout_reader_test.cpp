@@ -292,3 +292,21 @@ TEST_F(LayoutReaderTest, ErrorsNameTheFileAndLine) {
         }
     }
 }
+
+TEST_F(LayoutReaderTest, AHandlerKindTheFormDoesNotResolveRaisesNamingTheWindow) {
+    const std::string layout = "object F: TForm\n  object X: TCheckBox\n    OnClick = BoxClick\n"
+                               "  end\nend\n";
+    EventHandlers none("test window");
+    TForm target(app);
+    try {
+        LoadLayout(
+            target, "form.layout", [&](std::string_view) -> std::string_view { return layout; },
+            none);
+        ADD_FAILURE() << "no error";
+    } catch (const EInvalidOperation& e) {
+        std::string message = e.what();
+        EXPECT_NE(message.find("form.layout:3:"), std::string::npos) << message;
+        EXPECT_NE(message.find("The test window has no handler BoxClick"), std::string::npos)
+            << message;
+    }
+}
