@@ -4,6 +4,12 @@
 function(sorvanto_library name dir)
     file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${dir}/*.cpp)
     list(FILTER sources EXCLUDE REGEX "/winmain\\.cpp$")
+    sorvanto_library_of(${name} "${sources}" ${ARGN})
+endfunction()
+
+# A static library of the given sources. app/ holds two layers, the password part below
+# the main window and the start sequence above it, so it is built as two libraries of it.
+function(sorvanto_library_of name sources)
     if(NOT sources)
         # A subsystem whose folder holds headers only so far.
         add_library(${name} INTERFACE)
