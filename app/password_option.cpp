@@ -10,6 +10,12 @@ PasswordOption::PasswordOption(const TComponent& form, ChangeTracker& changes)
     : passwordBox_(FindAs<TCheckBox>(form, "PasswordBox")),
       passwordEdit_(FindAs<TEdit>(form, "PasswordEdit")), changes_(changes) {}
 
+const HandlerTable<PasswordOption>& PasswordOption::Handlers() {
+    static const HandlerTable<PasswordOption> table{
+        .notify = {{"PasswordEditChange", &PasswordOption::PasswordEditChange}}};
+    return table;
+}
+
 void PasswordOption::ReadPassword(TRegistry& registry) {
     // Without the key both controls keep what they show, as every setting whose key is
     // missing does; the edit keeps its old text even when the box is unticked.

@@ -1,19 +1,21 @@
 #pragma once
-// TForm1: the program's main window. It is built from its layout description, owns the
-// state the subsystems share, and wires each event of the layout to the subsystem that
-// handles it.
+// TForm1: the program's main window. It is built from its layout description, creates one
+// object per part of the window, hands each what it needs, and joins the handler tables
+// the parts declare.
 #include "platform/form.h"
-#include "platform/string_list.h"
 #include "settings/window_steps.h"
 
 #include <memory>
-#include <string>
-#include <vector>
 
 class ChangeTracker;
+class InstalledPrograms;
+class JoinedHandlers;
+class Languages;
 class MessageTexts;
 class PasswordOption;
+class Profiles;
 class Settings;
+class ShellIcons;
 
 class TForm1 : public TForm, private WindowSteps {
 public:
@@ -25,6 +27,10 @@ public:
     ChangeTracker& Changes() const { return *changes_; }
     Settings& SettingsPart() const { return *settings_; }
     PasswordOption& PasswordPart() const { return *password_; }
+    ShellIcons& IconsPart() const { return *icons_; }
+    InstalledPrograms& ProgramsPart() const { return *programs_; }
+    Profiles& ProfilesPart() const { return *profiles_; }
+    Languages& LanguagesPart() const { return *languages_; }
 
     // The window's own handlers.
     void FormCreate(TObject* sender);
@@ -35,15 +41,10 @@ public:
     void WebPageLabelClick(TObject* sender);
     void DisplayHint(TObject* sender);
 
-    // State the window owns for its whole life.
-    TStringList IniStrings;
-    std::string IniFileName;
-    TStringList AddRemoveKeys;
-    // Program-wide state that lives as long as the window: one entry per icon slot.
-    std::vector<std::string> IconLocations;
-    std::vector<bool> IconChanged;
-
 private:
+    // Every handler the layout may name: the window's own and those of its parts.
+    JoinedHandlers Form1Handlers();
+
     void ReadPassword(TRegistry& registry) override;
     void ApplyPassword(TRegistry& registry) override;
     void ReadAddRemove(TRegistry& registry) override;
@@ -56,4 +57,8 @@ private:
     std::unique_ptr<ChangeTracker> changes_;
     std::unique_ptr<Settings> settings_;
     std::unique_ptr<PasswordOption> password_;
+    std::unique_ptr<ShellIcons> icons_;
+    std::unique_ptr<InstalledPrograms> programs_;
+    std::unique_ptr<Profiles> profiles_;
+    std::unique_ptr<Languages> languages_;
 };

@@ -2,8 +2,9 @@
 #include "mainwindow/form1.h"
 
 #include "app/password_option.h"
-
-#include <algorithm>
+#include "i18n/languages.h"
+#include "icons/shell_icons.h"
+#include "programs/installed_programs.h"
 
 void TForm1::ReadPassword(TRegistry& registry) {
     PasswordPart().ReadPassword(registry);
@@ -13,13 +14,22 @@ void TForm1::ApplyPassword(TRegistry& registry) {
     PasswordPart().ApplyPassword(registry);
 }
 
-// The installed programs, the languages and the shell icons have not been built yet; until
-// they are, their steps leave everything as it is.
-void TForm1::ReadAddRemove(TRegistry& /*registry*/) {}
-void TForm1::LanguageStep(TObject* /*sender*/) {}
-void TForm1::ReadIcons() {}
-void TForm1::WriteIcons() {}
+void TForm1::ReadAddRemove(TRegistry& registry) {
+    ProgramsPart().ReadAddRemove(registry);
+}
+
+void TForm1::LanguageStep(TObject* sender) {
+    LanguagesPart().LanguageStep(sender);
+}
 
 void TForm1::ClearIconMarks() {
-    std::fill(IconChanged.begin(), IconChanged.end(), false);
+    IconsPart().ClearIconMarks();
+}
+
+void TForm1::ReadIcons() {
+    IconsPart().ReadIcons();
+}
+
+void TForm1::WriteIcons() {
+    IconsPart().WriteIcons();
 }

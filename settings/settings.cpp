@@ -40,6 +40,18 @@ Settings::Settings(TForm& form, TApplication& application, ChangeTracker& change
       applyOrder_(BindCatalogue(form)), readOrder_(InReadOrder(applyOrder_)),
       masters_(BindMasterBoxes(form)), menuShowDelay_(FindAs<TEdit>(form, "EditMenuShowDelay")) {}
 
+const HandlerTable<Settings>& Settings::Handlers() {
+    static const HandlerTable<Settings> table{
+        .notify = {{"OdczytajButtonClick", &Settings::OdczytajButtonClick},
+                   {"ZastosujButtonClick", &Settings::ZastosujButtonClick},
+                   {"CheckBoxClick", &Settings::CheckBoxClick},
+                   {"UpperBoxClick", &Settings::UpperBoxClick},
+                   {"EditChange", &Settings::EditChange},
+                   {"EditMenuShowDelayExit", &Settings::EditMenuShowDelayExit}},
+        .keyPress = {{"EditMenuShowDelayKeyPress", &Settings::EditMenuShowDelayKeyPress}}};
+    return table;
+}
+
 void Settings::OdczytajButtonClick(TObject* sender) {
     {
         ReadingScope reading(changes_);

@@ -2,6 +2,7 @@
 // The settings of the main window: Read (OdczytajButtonClick) brings the controls into line
 // with the registry, Apply (ZastosujButtonClick) writes back what the user changed, and the
 // change handlers mark what changed in between.
+#include "platform/handler_table.h"
 #include "settings/bound_rows.h"
 #include "settings/master_boxes.h"
 
@@ -18,6 +19,7 @@ class Settings {
 public:
     // Binds the catalogue to the form's controls; raises when the form lacks one.
     Settings(TForm& form, TApplication& application, ChangeTracker& changes, WindowSteps& steps);
+    static const HandlerTable<Settings>& Handlers();
 
     void OdczytajButtonClick(TObject* sender);
     // A refused write raises and ends Apply there: what was written stays, the marks stay,

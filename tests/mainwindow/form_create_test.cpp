@@ -1,4 +1,6 @@
 // What creating the main window leaves behind.
+#include "i18n/languages.h"
+#include "icons/shell_icons.h"
 #include "platform/exceptions.h"
 #include "platform/image_list.h"
 #include "platform/label.h"
@@ -15,8 +17,9 @@ using FormCreateTest = MainWindowTest;
 TEST_F(FormCreateTest, TheIndexFileBesideTheProgramIsLoaded) {
     platform.files.AddFile(IndexFile, "Language=English\r\nOther=1\r\n");
     OpenWindow();
-    EXPECT_EQ(form->IniFileName, IndexFile);
-    EXPECT_EQ(form->IniStrings.Lines(), (std::vector<std::string>{"Language=English", "Other=1"}));
+    EXPECT_EQ(form->LanguagesPart().Index().IniFileName, IndexFile);
+    EXPECT_EQ(form->LanguagesPart().Index().IniStrings.Lines(),
+              (std::vector<std::string>{"Language=English", "Other=1"}));
 }
 
 TEST_F(FormCreateTest, AnUnreadableIndexFileIsReportedAndTheWindowIsStillBuilt) {
@@ -27,17 +30,17 @@ TEST_F(FormCreateTest, AnUnreadableIndexFileIsReportedAndTheWindowIsStillBuilt) 
     EXPECT_EQ(platform.messageBoxes.shown[0].text,
               "Cannot open file C:\\Program Files\\Sorvanto\\srvt.ini.");
     EXPECT_EQ(platform.messageBoxes.shown[0].caption, "Sorvanto");
-    EXPECT_EQ(form->IconLocations.size(), 40u);
+    EXPECT_EQ(form->IconsPart().IconLocations.size(), 40u);
     EXPECT_EQ(Get<TListBox>("IconsListBox").ColumnWidth(), 200);
 }
 
 TEST_F(FormCreateTest, TheWindowStartsReadAndUnchanged) {
     OpenWindow();
-    EXPECT_TRUE(form->IniStrings.Lines().empty());
+    EXPECT_TRUE(form->LanguagesPart().Index().IniStrings.Lines().empty());
     EXPECT_EQ(form->Changes().ChangeCount(), 0);
     EXPECT_FALSE(form->Changes().ReadInProgress());
     EXPECT_FALSE(Get<TControl>("ZastosujButton").Enabled());
-    EXPECT_EQ(form->IconLocations, std::vector<std::string>(40));
+    EXPECT_EQ(form->IconsPart().IconLocations, std::vector<std::string>(40));
     EXPECT_EQ(Get<TListBox>("IconsListBox").ColumnWidth(), 200);
     EXPECT_EQ(platform.windows.viewsCreated, 1);
 }
