@@ -92,9 +92,7 @@ TEST_F(ProgramTest, TheMainWindowIsReadBeforeThePasswordWindowAppears) {
                           "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer",
                           "NoRun", RegistryValue::DWord(1));
     WatchingWindows windows;
-    Platform services = platform.Services();
-    Program watched(Platform{services.registry, services.messageBoxes, services.files,
-                             services.shell, services.icons, windows, services.exeName});
+    Program watched(platform.Replace(windows).Services());
     watched.Run();
     ASSERT_TRUE(windows.noRunShown.has_value());
     EXPECT_TRUE(*windows.noRunShown);
@@ -114,9 +112,7 @@ public:
 
 TEST_F(ProgramTest, AnErrorThatEndsTheStartIsShownAndTheProgramReturnsZero) {
     BrokenStore broken;
-    Platform services = platform.Services();
-    Program failing(Platform{broken, services.messageBoxes, services.files, services.shell,
-                             services.icons, services.windows, services.exeName});
+    Program failing(platform.Replace(broken).Services());
     bool ran = false;
     platform.windows.whileRunning = [&](TApplication&) { ran = true; };
     EXPECT_EQ(failing.Run(), 0);

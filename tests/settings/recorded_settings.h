@@ -8,14 +8,12 @@
 #include "tests/support/fake_platform.h"
 
 // Members in the order they are built: the store and the application come before Settings.
+// The platform hands out the recording store from then on.
 struct RecordedSettings {
     RecordedSettings(FakePlatform& platform, TForm& form, ChangeTracker& changes)
-        : services(platform.Services()), store(platform.registry),
-          application(Platform{store, services.messageBoxes, services.files, services.shell,
-                               services.icons, services.windows, services.exeName}),
+        : store(platform.registry), application(platform.Replace(store).Services()),
           settings(form, application, changes, steps) {}
 
-    Platform services;
     RecordingStore store;
     TApplication application;
     NoWindowSteps steps;

@@ -32,5 +32,36 @@ void HeadlessWindows::Run(TApplication& application) {
 }
 
 Platform FakePlatform::Services() {
-    return Platform{registry, messageBoxes, files, shell, icons, windows, exeName};
+    return Platform{*registryInUse_, *messageBoxesInUse_, *filesInUse_, *shellInUse_,
+                    *iconsInUse_,    *windowsInUse_,      exeName};
+}
+
+FakePlatform& FakePlatform::Replace(RegistryStore& store) {
+    registryInUse_ = &store;
+    return *this;
+}
+
+FakePlatform& FakePlatform::Replace(MessageBoxes& boxes) {
+    messageBoxesInUse_ = &boxes;
+    return *this;
+}
+
+FakePlatform& FakePlatform::Replace(FileSystem& fileSystem) {
+    filesInUse_ = &fileSystem;
+    return *this;
+}
+
+FakePlatform& FakePlatform::Replace(Shell& replacement) {
+    shellInUse_ = &replacement;
+    return *this;
+}
+
+FakePlatform& FakePlatform::Replace(Icons& replacement) {
+    iconsInUse_ = &replacement;
+    return *this;
+}
+
+FakePlatform& FakePlatform::Replace(WindowSystem& replacement) {
+    windowsInUse_ = &replacement;
+    return *this;
 }

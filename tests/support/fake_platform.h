@@ -63,9 +63,19 @@ public:
     int quitCount = 0;
 };
 
+// The one place a test's services are put together: every service is its double below
+// unless the test has put another in its place.
 class FakePlatform {
 public:
     Platform Services();
+    // Puts a service in place of its double (the real registry under Wine, a store that
+    // records, real windows), for every later Services().
+    FakePlatform& Replace(RegistryStore& store);
+    FakePlatform& Replace(MessageBoxes& boxes);
+    FakePlatform& Replace(FileSystem& fileSystem);
+    FakePlatform& Replace(Shell& replacement);
+    FakePlatform& Replace(Icons& replacement);
+    FakePlatform& Replace(WindowSystem& replacement);
 
     MemoryRegistryStore registry;
     ScriptedMessageBoxes messageBoxes;
@@ -74,4 +84,12 @@ public:
     FakeIcons icons;
     HeadlessWindows windows;
     std::string exeName = "C:\\Program Files\\Sorvanto\\sorvanto.exe";
+
+private:
+    RegistryStore* registryInUse_ = &registry;
+    MessageBoxes* messageBoxesInUse_ = &messageBoxes;
+    FileSystem* filesInUse_ = &files;
+    Shell* shellInUse_ = &shell;
+    Icons* iconsInUse_ = &icons;
+    WindowSystem* windowsInUse_ = &windows;
 };

@@ -37,8 +37,7 @@ protected:
 
     FakePlatform fakes;
     Win32WindowSystem windows{GetModuleHandleW(nullptr)};
-    TApplication app{Platform{fakes.registry, fakes.messageBoxes, fakes.files, fakes.shell,
-                              fakes.icons, windows, fakes.exeName}};
+    TApplication app{fakes.Replace(windows).Services()};
     MessageTexts texts;
     TForm1* form = nullptr;
 };

@@ -58,8 +58,7 @@ protected:
     RecordingHandlers handlers;
     FakePlatform fakes;
     Win32WindowSystem windows{GetModuleHandleW(nullptr)};
-    TApplication app{Platform{fakes.registry, fakes.messageBoxes, fakes.files, fakes.shell,
-                              fakes.icons, windows, fakes.exeName}};
+    TApplication app{fakes.Replace(windows).Services()};
     TForm* form = nullptr;
 
 private:
