@@ -16,7 +16,7 @@ SettingRow Row(std::string control, RootKey root, const std::string& key, std::s
     SettingRow row;
     row.control = std::move(control);
     row.root = root;
-    row.key = &key;
+    row.key = key;
     row.value = std::move(value);
     row.encoding = encoding;
     return row;
@@ -56,7 +56,7 @@ SettingRow ReadAfter(SettingRow row, std::string control) {
 }
 
 SettingRow WithSecond(SettingRow row, const std::string& key, std::string value) {
-    row.secondKey = &key;
+    row.secondKey = key;
     row.secondValue = std::move(value);
     return row;
 }

@@ -42,7 +42,7 @@ enum class Encoding {
 struct SettingRow {
     std::string control;
     RootKey root = RootKey::CurrentUser;
-    const std::string* key = nullptr;
+    std::string key;
     std::string value;
     Encoding encoding = Encoding::PolicyFlag;
     // PolicyFlag and BinaryFirstByte.
@@ -52,7 +52,7 @@ struct SettingRow {
     std::string onText;
     std::string offText;
     // The second place of PairedIcons and TwoPlaceText.
-    const std::string* secondKey = nullptr;
+    std::string secondKey;
     std::string secondValue;
     // Read visits this row right after the row of that control instead of at its place.
     std::string readAfter;

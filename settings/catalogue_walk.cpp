@@ -11,7 +11,7 @@ using OpenStep = bool (*)(TRegistry&, const std::string&);
 using RowStep = void (*)(TRegistry&, const BoundRow&);
 
 void Walk(TRegistry& registry, const std::vector<BoundRow>& rows, OpenStep open, RowStep step) {
-    // The key of the visit in progress, and whether it opened.
+    // The key of the visit in progress (none between visits), and whether it opened.
     const std::string* visiting = nullptr;
     bool opened = false;
     for (const BoundRow& b : rows) {
@@ -26,9 +26,10 @@ void Walk(TRegistry& registry, const std::vector<BoundRow>& rows, OpenStep open,
             step(registry, b);
             continue;
         }
-        if (visiting != r.key) {
-            visiting = r.key;
-            opened = open(registry, *r.key);
+        // Neighbouring rows of one root with the same key share one visit.
+        if (!visiting || *visiting != r.key) {
+            visiting = &r.key;
+            opened = open(registry, r.key);
         }
         if (opened)
             step(registry, b);

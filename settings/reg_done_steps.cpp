@@ -7,13 +7,13 @@
 #include "settings/text_flag_steps.h"
 
 void ReadTwoPlaceText(TRegistry& registry, TCheckBox& box, const SettingRow& row) {
-    if (OpenToRead(registry, *row.key)) {
+    if (OpenToRead(registry, row.key)) {
         ReadTextFlag(registry, box, row.onText, row.value);
         registry.CloseKey();
     }
     if (box.Checked())
         return;
-    if (OpenToRead(registry, *row.secondKey)) {
+    if (OpenToRead(registry, row.secondKey)) {
         ReadTextFlag(registry, box, row.onText, row.secondValue);
         registry.CloseKey();
     }
@@ -21,11 +21,11 @@ void ReadTwoPlaceText(TRegistry& registry, TCheckBox& box, const SettingRow& row
 
 void WriteTwoPlaceTextIfChanged(TRegistry& registry, const TCheckBox& box, const SettingRow& row) {
     const std::string& text = box.Checked() ? row.onText : row.offText;
-    if (OpenToWrite(registry, *row.key)) {
+    if (OpenToWrite(registry, row.key)) {
         WriteTextIfChanged(registry, box, text, row.value);
         registry.CloseKey();
     }
-    if (OpenToWrite(registry, *row.secondKey)) {
+    if (OpenToWrite(registry, row.secondKey)) {
         WriteTextIfChanged(registry, box, text, row.secondValue);
         registry.CloseKey();
     }

@@ -31,7 +31,7 @@ void ReadRow(TRegistry& registry, const BoundRow& b) {
     case Encoding::EditTextOrDelete:
         return ReadEditText(registry, *b.edit, r.value);
     case Encoding::InfoTip:
-        return ReadInfoTip(registry, *b.edit, *r.key, r.value);
+        return ReadInfoTip(registry, *b.edit, r.key, r.value);
     case Encoding::BinaryFirstByte:
         return ReadFirstByteFlag(registry, *b.box, Byte(r.onValue), r.value);
     case Encoding::AbsenceFlag:
@@ -60,7 +60,7 @@ void ApplyRow(TRegistry& registry, const BoundRow& b) {
     case Encoding::EditTextOrDelete:
         return WriteEditOrDeleteIfChanged(registry, *b.edit, r.value);
     case Encoding::InfoTip:
-        return WriteInfoTipIfChanged(registry, *b.edit, *r.key, r.value);
+        return WriteInfoTipIfChanged(registry, *b.edit, r.key, r.value);
     case Encoding::BinaryFirstByte:
         return WriteFirstByteIfChanged(registry, *b.box, Byte(r.onValue), Byte(r.offValue),
                                        r.value);

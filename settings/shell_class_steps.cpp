@@ -45,7 +45,7 @@ void WriteAbsenceFlagIfChanged(TRegistry& registry, const TCheckBox& box,
 }
 
 void ReadClassIcon(TRegistry& registry, TCheckBox& box, const SettingRow& row) {
-    if (!OpenToRead(registry, *row.key))
+    if (!OpenToRead(registry, row.key))
         return;
     auto className = StringValue(registry, row.value);
     registry.CloseKey();
@@ -58,7 +58,7 @@ void ReadClassIcon(TRegistry& registry, TCheckBox& box, const SettingRow& row) {
 }
 
 void WriteClassIconIfChanged(TRegistry& registry, const TCheckBox& box, const SettingRow& row) {
-    if (!OpenToWrite(registry, *row.key))
+    if (!OpenToWrite(registry, row.key))
         return;
     std::optional<std::string> className;
     if (ChangeTracker::IsMarked(box))
@@ -74,11 +74,11 @@ void WriteClassIconIfChanged(TRegistry& registry, const TCheckBox& box, const Se
 
 void ReadPairedIcons(TRegistry& registry, TCheckBox& box, const SettingRow& row) {
     bool first = false;
-    if (OpenToRead(registry, *row.key)) {
+    if (OpenToRead(registry, row.key)) {
         first = HoldsText(registry, row.value, row.onText);
         registry.CloseKey();
     }
-    if (OpenToRead(registry, *row.secondKey)) {
+    if (OpenToRead(registry, row.secondKey)) {
         box.SetChecked(HoldsText(registry, row.secondValue, row.onText) && first);
         registry.CloseKey();
     }
@@ -88,11 +88,11 @@ void WritePairedIconsIfChanged(TRegistry& registry, const TCheckBox& box, const 
     if (!ChangeTracker::IsMarked(box))
         return;
     const std::string& text = TextFor(box, row);
-    if (OpenToWrite(registry, *row.key)) {
+    if (OpenToWrite(registry, row.key)) {
         registry.WriteString(row.value, text);
         registry.CloseKey();
     }
-    if (OpenToWrite(registry, *row.secondKey)) {
+    if (OpenToWrite(registry, row.secondKey)) {
         registry.WriteString(row.secondValue, text);
         registry.CloseKey();
     }

@@ -104,9 +104,9 @@ class RegistryRestorer {
 public:
     RegistryRestorer() {
         for (const SettingRow& row : Catalogue()) {
-            NoteKey(Handle(row.root), Wide(*row.key));
-            if (row.secondKey)
-                NoteKey(Handle(row.root), Wide(*row.secondKey));
+            NoteKey(Handle(row.root), Wide(row.key));
+            if (!row.secondKey.empty())
+                NoteKey(Handle(row.root), Wide(row.secondKey));
         }
     }
     ~RegistryRestorer() {
@@ -207,8 +207,7 @@ protected:
     Win32Icons icons{GetModuleHandleW(nullptr)};
     Win32WindowSystem windows{GetModuleHandleW(nullptr)};
     MessageTexts texts;
-    TApplication app{Platform{registry, fakes.messageBoxes, fakes.files, fakes.shell, icons,
-                              windows, fakes.exeName}};
+    TApplication app{fakes.Replace(registry).Replace(icons).Replace(windows).Services()};
     TForm1* form = nullptr;
 };
 
