@@ -50,8 +50,11 @@ public:
     virtual ~Shell() = default;
     // The shell's "open" verb on a document or address; the result is not reported.
     virtual void Open(TForm* owner, const std::string& file) = 0;
-    // SHChangeNotify with no items.
-    virtual void ChangeNotify(long event, unsigned flags) = 0;
+    // Tells the shell that the pictures of its icons have changed, and waits until it has
+    // taken the notice.
+    virtual void NotifyImagesChanged() = 0;
+    // The same for the file associations, and with them the classes' icons.
+    virtual void NotifyAssociationsChanged() = 0;
 };
 
 class Icons {

@@ -12,11 +12,6 @@
 
 namespace {
 
-// SHChangeNotify events and flags.
-constexpr long SHCNE_UPDATEIMAGE = 0x8000;
-constexpr long SHCNE_ASSOCCHANGED = 0x08000000;
-constexpr unsigned SHCNF_FLUSH = 0x1000;
-
 // Keeps the change handlers quiet while Read fills the controls, and lowers the flag again
 // even when a step raises: a flag left raised would stop every later change from counting.
 class ReadingScope {
@@ -78,8 +73,8 @@ void Settings::ZastosujButtonClick(TObject* sender) {
     }
     steps_.WriteIcons();
     Shell& shell = application_.Services().shell;
-    shell.ChangeNotify(SHCNE_UPDATEIMAGE, SHCNF_FLUSH);
-    shell.ChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_FLUSH);
+    shell.NotifyImagesChanged();
+    shell.NotifyAssociationsChanged();
     OdczytajButtonClick(sender);
 }
 

@@ -5,5 +5,6 @@
 class Win32Shell final : public Shell {
 public:
     void Open(TForm* owner, const std::string& file) override;
-    void ChangeNotify(long event, unsigned flags) override;
+    void NotifyImagesChanged() override;
+    void NotifyAssociationsChanged() override;
 };

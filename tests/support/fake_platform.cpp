@@ -18,10 +18,6 @@ void RecordingShell::Open(TForm* /*owner*/, const std::string& file) {
     opened.push_back(file);
 }
 
-void RecordingShell::ChangeNotify(long event, unsigned flags) {
-    notifications.emplace_back(event, flags);
-}
-
 void HeadlessWindows::CreateViews(TForm& /*form*/) {
     viewsCreated++;
 }

@@ -32,10 +32,11 @@ public:
 class RecordingShell : public Shell {
 public:
     void Open(TForm* owner, const std::string& file) override;
-    void ChangeNotify(long event, unsigned flags) override;
+    void NotifyImagesChanged() override { notifications.push_back("images changed"); }
+    void NotifyAssociationsChanged() override { notifications.push_back("associations changed"); }
 
     std::vector<std::string> opened;
-    std::vector<std::pair<long, unsigned>> notifications;
+    std::vector<std::string> notifications;
 };
 
 // An icon picture of the doubles, known by where it came from.
