@@ -1,5 +1,5 @@
 // The Windows entry point: hands over to the portable program with the Win32 services.
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 #include "app/program.h"
 #include "platform/win32/win32_platform.h"

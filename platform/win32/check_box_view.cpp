@@ -1,6 +1,6 @@
 #include "platform/win32/check_box_view.h"
 
-#include <uxtheme.h>
+#include "platform/win32/windows_api.h"
 
 CheckBoxView::CheckBoxView(TCheckBox& box, ViewContext& context)
     : ControlWindow(box, context), box_(box) {

@@ -2,7 +2,7 @@
 
 #include "platform/win32/wide_text.h"
 
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 int CompareLikeSortedList(const std::string& a, const std::string& b) {
     std::wstring wa = Wide(a), wb = Wide(b);

@@ -2,7 +2,7 @@
 // TColor to COLORREF, and the solid brushes the views paint with.
 #include "platform/types.h"
 
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 #include <map>
 

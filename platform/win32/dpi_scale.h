@@ -1,7 +1,7 @@
 #pragma once
 // The model's geometry is in 96-DPI pixels; windows are in device pixels. Conversions happen
 // only at the boundary between the two.
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 class DpiScale {
 public:

@@ -4,7 +4,7 @@
 #include "platform/font.h"
 #include "platform/win32/dpi_scale.h"
 
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 #include <compare>
 #include <map>

@@ -4,7 +4,7 @@
 // the underlined letter of a speed button presses it without moving the focus.
 #include "platform/win32/form_view.h"
 
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 // True when the form has handled the message, which must then not be dispatched.
 bool HandleFormKey(const MSG& message, FormView& form);

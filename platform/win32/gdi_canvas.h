@@ -1,11 +1,7 @@
 #pragma once
 // A TCanvas over a device context, for owner-drawn items. The model's coordinates and font
 // heights are 96-DPI pixels; this draws them at the device's scale.
-#include <windows.h>
-
-// <windows.h> makes TextOut a macro for TextOutW, which would rename the canvas method; it
-// must be gone before the canvas is declared.
-#undef TextOut
+#include "platform/win32/windows_api.h"
 
 #include "platform/canvas.h"
 #include "platform/win32/view_context.h"

@@ -2,7 +2,7 @@
 // An icon picture of the Win32 platform: an HICON that it owns.
 #include "platform/icon.h"
 
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 class Win32IconImage final : public IconImage {
 public:

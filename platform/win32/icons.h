@@ -3,7 +3,7 @@
 // icon for an exe without one.
 #include "platform/services.h"
 
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 class Win32Icons final : public Icons {
 public:

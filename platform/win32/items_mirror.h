@@ -2,7 +2,7 @@
 // Keeps the items of a list or combo window equal to the model's, in the model's order:
 // only the part between the unchanged start and end is replaced, so an insertion costs one
 // message, and a long refill is done with redrawing off.
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 #include <string>
 #include <vector>

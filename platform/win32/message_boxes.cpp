@@ -4,7 +4,7 @@
 #include "platform/win32/control_window.h"
 #include "platform/win32/wide_text.h"
 
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 int Win32MessageBoxes::Show(TForm* owner, const std::string& text, const std::string& caption,
                             unsigned flags) {

@@ -2,7 +2,7 @@
 
 #include "platform/win32/wide_text.h"
 
-#include <commctrl.h>
+#include "platform/win32/windows_api.h"
 
 PageControlView::PageControlView(TPageControl& pages, ViewContext& context)
     : ControlWindow(pages, context), pages_(pages) {

@@ -1,6 +1,6 @@
 #pragma once
 // An HKEY that closes itself.
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 class RegistryKeyHandle {
 public:

@@ -2,6 +2,6 @@
 // The system's handle for each of the program's registry roots.
 #include "platform/registry_store.h"
 
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 HKEY PredefinedKey(RootKey root);

@@ -5,7 +5,7 @@
 #include "platform/win32/dpi_scale.h"
 #include "platform/win32/font_cache.h"
 
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 #include <vector>
 

@@ -9,7 +9,7 @@
 #include "platform/win32/shell.h"
 #include "platform/win32/window_system.h"
 
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 #include <string>
 

@@ -2,7 +2,7 @@
 // One window we own: either of one of our own classes or a system control we subclass.
 // `this` lives in GWLP_USERDATA and every message goes to HandleMessage; no exception ever
 // leaves the window procedure: it is handed to ReportError.
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 #include <exception>
 #include <string>

@@ -1,7 +1,7 @@
 #pragma once
 // The window classes of our own controls. System controls (buttons, edits, lists, combo
 // boxes, the tab control) use the system classes and are subclassed.
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 namespace window_class {
 inline constexpr const wchar_t* Form = L"SorvantoForm";

@@ -9,7 +9,7 @@
 #include "platform/win32/view_factory.h"
 #include "platform/win32/window_classes.h"
 
-#include <commctrl.h>
+#include "platform/win32/windows_api.h"
 
 #include <memory>
 

@@ -6,7 +6,7 @@
 #include "platform/services.h"
 #include "platform/win32/view_context.h"
 
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 class Win32WindowSystem final : public WindowSystem {
 public:

@@ -2,8 +2,8 @@
 #include "platform/win32/file_system.h"
 #include "platform/win32/wide_text.h"
 
+#include "platform/win32/windows_api.h"
 #include <gtest/gtest.h>
-#include <windows.h>
 
 // <windows.h> spells these as macros for their W forms; here they are the service's methods.
 

@@ -1,7 +1,7 @@
 // The Win32 tests' entry point. Under Wine a crashing process may exit with 0, so a crash is
 // turned into exit code 3 before anything else runs.
+#include "platform/win32/windows_api.h"
 #include <gtest/gtest.h>
-#include <windows.h>
 
 #include <cstdio>
 

@@ -8,9 +8,8 @@
 #include "platform/win32/control_window.h"
 #include "platform/win32/window_system.h"
 
-#include <commctrl.h>
+#include "platform/win32/windows_api.h"
 #include <gtest/gtest.h>
-#include <windows.h>
 
 #include <string>
 

@@ -2,7 +2,7 @@
 #include "platform/page_control.h"
 #include "tests/win32/view_test_fixture.h"
 
-#include <commctrl.h>
+#include "platform/win32/windows_api.h"
 
 namespace {
 

@@ -1,9 +1,8 @@
 // sorvanto.exe itself: it starts, shows its main window on the About tab, and ends with
 // exit code 0 when that window is closed; with a stored password it first asks for it.
 // A picture of the window is kept beside the tests.
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
-#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <cstdio>

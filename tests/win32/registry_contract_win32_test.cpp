@@ -5,7 +5,7 @@
 #include "platform/win32/wide_text.h"
 #include "tests/support/registry_contract.h"
 
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 #include <sddl.h>
 

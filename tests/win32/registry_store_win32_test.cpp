@@ -4,8 +4,8 @@
 #include "platform/win32/registry_key_handle.h"
 #include "platform/win32/registry_store.h"
 
+#include "platform/win32/windows_api.h"
 #include <gtest/gtest.h>
-#include <windows.h>
 
 #include <string>
 

@@ -20,8 +20,8 @@
 #include "settings/catalogue.h"
 #include "settings/change_tracker.h"
 
+#include "platform/win32/windows_api.h"
 #include <gtest/gtest.h>
-#include <windows.h>
 
 #include <optional>
 #include <set>

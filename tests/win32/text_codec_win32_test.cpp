@@ -1,8 +1,8 @@
 // The portable Windows-1250 tables checked against the ones Windows itself uses.
 #include "platform/text_codec.h"
 
+#include "platform/win32/windows_api.h"
 #include <gtest/gtest.h>
-#include <windows.h>
 
 namespace {
 

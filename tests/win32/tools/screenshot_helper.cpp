@@ -3,9 +3,7 @@
 //   screenshot_helper rect      prints the main window's rectangle as WxH+X+Y
 //   screenshot_helper tab N     brings tab N to the front, as the arrow keys would
 //   screenshot_helper close     asks the main window to close
-#include <windows.h>
-
-#include <commctrl.h>
+#include "platform/win32/windows_api.h"
 
 #include <cstdio>
 #include <cwchar>
@@ -28,7 +26,9 @@ HWND MainWindow() {
     return found;
 }
 
-HWND TabControl(HWND main) { return FindWindowExW(main, nullptr, WC_TABCONTROLW, nullptr); }
+HWND TabControl(HWND main) {
+    return FindWindowExW(main, nullptr, WC_TABCONTROLW, nullptr);
+}
 
 int SelectTab(HWND main, int index) {
     HWND tabs = TabControl(main);
