@@ -1,6 +1,7 @@
 #include "platform/page_control.h"
 
 #include "platform/exceptions.h"
+#include "platform/form.h"
 
 #include <algorithm>
 
@@ -48,6 +49,17 @@ void TPageControl::UserSelectTab(int index) {
     SetActivePageIndex(index);
     if (OnChange)
         OnChange(this);
+}
+
+bool TPageControl::UserSelectNextPage(bool forward) {
+    int count = PageCount();
+    if (count == 0)
+        return false;
+    // With no page active, forward starts at the first page and back at the last.
+    int from = active_ >= 0 ? active_ : (forward ? count - 1 : 0);
+    int previous = active_;
+    UserSelectTab((from + (forward ? 1 : count - 1)) % count);
+    return active_ != previous;
 }
 
 void TPageControl::BoundsChanged(int /*dw*/, int /*dh*/) {
@@ -119,4 +131,28 @@ int TTabSheet::PageIndex() const {
 
 void TTabSheet::ParentChanged() {
     SetPageControl(dynamic_cast<TPageControl*>(Parent()));
+}
+
+namespace {
+
+TPageControl* FirstVisiblePageControl(const TWinControl& parent) {
+    for (TControl* child : parent.Controls()) {
+        auto* windowed = dynamic_cast<TWinControl*>(child);
+        if (!windowed || !windowed->Visible())
+            continue;
+        if (auto* pages = dynamic_cast<TPageControl*>(windowed))
+            return pages;
+        if (TPageControl* inner = FirstVisiblePageControl(*windowed))
+            return inner;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+TPageControl* PageControlToTurn(TForm& form) {
+    for (TControl* c = form.ActiveControl(); c; c = c->Parent())
+        if (auto* pages = dynamic_cast<TPageControl*>(c))
+            return pages;
+    return FirstVisiblePageControl(form);
 }

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+class TForm;
 class TTabSheet;
 
 class TPageControl : public TWinControl {
@@ -31,6 +32,10 @@ public:
     TNotifyEvent OnChange;
     // The user picks a tab.
     void UserSelectTab(int index);
+    // The user turns to the next page, or going back to the previous one, as Ctrl+Tab and
+    // Ctrl+Shift+Tab do: past either end it wraps round, and the change is made as if the
+    // user picked that tab. True when another page is showing now.
+    bool UserSelectNextPage(bool forward);
 
     bool SetProperty(const std::string& name, const LayoutValue& value) override;
     bool BindEvent(const std::string& event, const std::string& handler,
@@ -66,3 +71,8 @@ protected:
 private:
     TPageControl* pageControl_ = nullptr;
 };
+
+// The page control that a form's page keys turn: the innermost one around the control with
+// the focus, else the form's first one that is visible inside visible parents; null when
+// there is none.
+TPageControl* PageControlToTurn(TForm& form);

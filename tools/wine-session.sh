@@ -2,15 +2,24 @@
 # program, a warm wineserver, and an X display with a window manager when none is given.
 # Everything started here is stopped again when the calling script exits.
 #   wine_session_start PREFIX [headless]
+# Only a prefix under this checkout's build/ is prepared and stopped. Any other is somebody's
+# own: its fonts, registry and running programs are left as they are, and Wine starts its
+# server the usual way.
 
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
+_session_build=$(realpath -m "$(dirname "${BASH_SOURCE[0]}")/../build")
 _session_pids=()
+_session_owns_prefix=false
 
 _session_stop() {
-    if [[ -n ${WINEPREFIX:-} ]]; then wineserver -k 2>/dev/null || true; fi
+    if $_session_owns_prefix; then wineserver -k 2>/dev/null || true; fi
     for pid in "${_session_pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+}
+
+_is_build_prefix() {
+    [[ $(realpath -m "$1") == "$_session_build"/* ]]
 }
 
 # A fresh prefix takes seconds to make, so it is made once and marked as ready.
@@ -53,6 +62,8 @@ wine_session_start() {
     export WINEPREFIX="$1"
     trap _session_stop EXIT
     if [[ -z ${DISPLAY:-} || ${2:-} == headless ]]; then _start_display; fi
+    _is_build_prefix "$WINEPREFIX" || return 0
+    _session_owns_prefix=true
     _prepare_prefix
     wineserver -p
     # The first Wine program starts Wine's own background processes, which inherit its

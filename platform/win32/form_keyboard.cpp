@@ -1,6 +1,7 @@
 #include "platform/win32/form_keyboard.h"
 
 #include "platform/button.h"
+#include "platform/page_control.h"
 #include "platform/speed_button.h"
 #include "platform/text_codec.h"
 #include "platform/win32/combo_box_view.h"
@@ -17,6 +18,32 @@ bool MoveFocus(TForm& form) {
     if (TWinControl* next = NextTabStop(form, form.ActiveControl(), !IsDown(VK_SHIFT)))
         next->SetFocus();
     return true;
+}
+
+// The focus goes to the first control of the page now showing, in the order Tab takes; the
+// page control keeps it when the page has none.
+bool TurnPage(TForm& form, bool forward) {
+    TPageControl* pages = PageControlToTurn(form);
+    if (!pages)
+        return false;
+    if (pages->UserSelectNextPage(forward) && pages->ActivePage()) {
+        TWinControl* first = NextTabStop(*pages->ActivePage(), nullptr, true);
+        (first ? first : pages)->SetFocus();
+    }
+    return true;
+}
+
+bool HandleControlKey(TForm& form, WPARAM key) {
+    switch (key) {
+    case VK_TAB:
+        return TurnPage(form, !IsDown(VK_SHIFT));
+    case VK_NEXT:
+        return TurnPage(form, true);
+    case VK_PRIOR:
+        return TurnPage(form, false);
+    default:
+        return false;
+    }
 }
 
 bool PressEnter(TForm& form) {
@@ -49,8 +76,10 @@ bool HandleFormKey(const MSG& message, FormView& view) {
     TForm& form = view.Form();
     if (message.message == WM_SYSCHAR)
         return PressSpeedButton(form, static_cast<wchar_t>(message.wParam));
-    if (message.message != WM_KEYDOWN || IsDown(VK_CONTROL) || IsDown(VK_MENU))
+    if (message.message != WM_KEYDOWN || IsDown(VK_MENU))
         return false;
+    if (IsDown(VK_CONTROL))
+        return HandleControlKey(form, message.wParam);
     if (message.wParam == VK_TAB)
         return MoveFocus(form);
     if (message.wParam == VK_RETURN)

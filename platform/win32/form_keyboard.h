@@ -1,7 +1,8 @@
 #pragma once
 // The keys a form takes before its controls see them: Tab and Shift+Tab move the focus in
-// tab order, Enter presses the focused push button or else the default one, and Alt with
-// the underlined letter of a speed button presses it without moving the focus.
+// tab order, Enter presses the focused push button or else the default one, Alt with the
+// underlined letter of a speed button presses it without moving the focus, and Ctrl+Tab or
+// Ctrl+PgDn (Ctrl+Shift+Tab or Ctrl+PgUp) turn the page control to the next (previous) page.
 #include "platform/win32/form_view.h"
 
 #include "platform/win32/windows_api.h"

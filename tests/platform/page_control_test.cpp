@@ -1,9 +1,13 @@
+#include "platform/application.h"
 #include "platform/edit.h"
+#include "platform/form.h"
 #include "platform/page_control.h"
 #include "platform/panel.h"
+#include "tests/support/fake_platform.h"
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 // A 600 x 400 page control with three sheets, placed in the two ways a sheet gets there.
@@ -130,4 +134,89 @@ TEST(PageControlOwnershipTest, SheetsMayOutliveTheirPageControl) {
     delete pages;
     EXPECT_EQ(sheet->PageControl(), nullptr);
     EXPECT_EQ(sheet->Parent(), nullptr);
+}
+
+TEST_F(PageControlTest, NextPageWrapsRoundAtEitherEndAsIfTheUserPickedTheTab) {
+    struct Case {
+        int from;
+        bool forward;
+        int to;
+    };
+    for (Case c : {Case{0, true, 1}, Case{1, true, 2}, Case{2, true, 0}, Case{2, false, 1},
+                   Case{0, false, 2}, Case{-1, true, 0}, Case{-1, false, 2}}) {
+        SCOPED_TRACE(std::to_string(c.from) + (c.forward ? " forward" : " back"));
+        pages->SetActivePageIndex(c.from);
+        std::vector<int> changes;
+        pages->OnChange = [&](TObject* sender) {
+            EXPECT_EQ(sender, pages);
+            changes.push_back(pages->ActivePageIndex());
+        };
+        EXPECT_TRUE(pages->UserSelectNextPage(c.forward));
+        EXPECT_EQ(changes, (std::vector<int>{c.to}));
+        EXPECT_EQ(Shown()[c.to], true);
+    }
+}
+
+TEST_F(PageControlTest, NextPageDoesNothingWithoutAnotherPageToShowOrWhenOutOfReach) {
+    int changes = 0;
+    pages->OnChange = [&](TObject*) { ++changes; };
+    pages->SetActivePageIndex(1);
+    pages->SetEnabled(false);
+    EXPECT_FALSE(pages->UserSelectNextPage(true));
+    EXPECT_EQ(pages->ActivePageIndex(), 1);
+
+    TPageControl single(nullptr);
+    TTabSheet only(nullptr);
+    only.SetPageControl(&single);
+    single.SetActivePageIndex(0);
+    single.OnChange = pages->OnChange;
+    EXPECT_FALSE(single.UserSelectNextPage(true));
+    EXPECT_FALSE(single.UserSelectNextPage(false));
+    EXPECT_EQ(single.ActivePageIndex(), 0);
+    EXPECT_FALSE(TPageControl(nullptr).UserSelectNextPage(true));
+    EXPECT_EQ(changes, 0);
+}
+
+// A form with a page control whose first sheet holds another page control, and an edit
+// outside both.
+class PageControlToTurnTest : public ::testing::Test {
+protected:
+    template <class T> T* Place(TWinControl* parent) {
+        auto* control = new T(form);
+        control->SetParent(parent);
+        return control;
+    }
+
+    FakePlatform platform;
+    TApplication app{platform.Services()};
+    TForm* form = app.CreateForm<TForm>();
+    TEdit* outside = Place<TEdit>(form);
+    TPageControl* hidden = Place<TPageControl>(form);
+    TPageControl* outer = Place<TPageControl>(form);
+    TTabSheet* outerSheet = Place<TTabSheet>(outer);
+    TPageControl* inner = Place<TPageControl>(outerSheet);
+    TTabSheet* innerSheet = Place<TTabSheet>(inner);
+    TPanel* group = Place<TPanel>(innerSheet);
+    TEdit* deep = Place<TEdit>(group);
+    TEdit* onOuter = Place<TEdit>(outerSheet);
+};
+
+TEST_F(PageControlToTurnTest, IsTheInnermostAroundTheFocusElseTheFirstVisible) {
+    outer->SetActivePage(outerSheet);
+    inner->SetActivePage(innerSheet);
+    hidden->Hide();
+
+    deep->SetFocus();
+    EXPECT_EQ(PageControlToTurn(*form), inner);
+    onOuter->SetFocus();
+    EXPECT_EQ(PageControlToTurn(*form), outer);
+    inner->SetFocus();
+    EXPECT_EQ(PageControlToTurn(*form), inner);
+    outside->SetFocus();
+    EXPECT_EQ(PageControlToTurn(*form), outer);
+    form->FocusControl(nullptr);
+    EXPECT_EQ(PageControlToTurn(*form), outer);
+
+    outer->Hide();
+    EXPECT_EQ(PageControlToTurn(*form), nullptr);
 }
