@@ -4,8 +4,6 @@
 #include "platform/page_control.h"
 #include "tests/win32/view_test_fixture.h"
 
-#include <commctrl.h>
-
 #include <initializer_list>
 #include <iterator>
 #include <string>
