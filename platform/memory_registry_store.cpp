@@ -116,7 +116,7 @@ const std::shared_ptr<MemoryRegistryStore::Node>& MemoryRegistryStore::Root(Root
 
 MemoryRegistryStore::Location MemoryRegistryStore::Locate(RootKey root, RegistryView view,
                                                           const std::u16string& path) const {
-    std::vector<std::u16string> parts = SplitRegistryPath(PathIn64BitView(root, view, path));
+    std::vector<std::u16string> parts = PartsIn64BitView(root, view, path);
     if (root != RootKey::ClassesRoot)
         return {root, std::move(parts)};
     // Wine's HKEY_CLASSES_ROOT is this key and nothing else.

@@ -19,7 +19,9 @@ bool IsCapitalOfPair(char16_t unit) {
 } // namespace
 
 char16_t RegistryFoldCase(char16_t unit) {
-    if (IsIn(unit, u'A', u'Z') || (IsIn(unit, 0x00C0, 0x00DE) && unit != 0x00D7) ||
+    if (unit < 0x80)
+        return IsIn(unit, u'A', u'Z') ? unit + 0x20 : unit;
+    if ((IsIn(unit, 0x00C0, 0x00DE) && unit != 0x00D7) ||
         (IsIn(unit, 0x0391, 0x03AB) && unit != 0x03A2) || IsIn(unit, 0x0410, 0x042F))
         return unit + 0x20;
     if (IsCapitalOfPair(unit))
@@ -43,7 +45,8 @@ char16_t RegistryFoldCase(char16_t unit) {
 }
 
 bool SameRegistryName(std::u16string_view a, std::u16string_view b) {
+    // Most names compared are spelled alike or differ early, so folding waits for a mismatch.
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](auto x, auto y) {
-               return RegistryFoldCase(x) == RegistryFoldCase(y);
+               return x == y || RegistryFoldCase(x) == RegistryFoldCase(y);
            });
 }
