@@ -1,29 +1,12 @@
 #include "platform/memory_registry_store.h"
 
+#include "platform/registry_name_case.h"
+#include "platform/registry_view.h"
 #include "platform/text_codec.h"
 
 #include <algorithm>
 
 namespace {
-
-bool SameName(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return Cp1250Lower(static_cast<unsigned char>(x)) ==
-                      Cp1250Lower(static_cast<unsigned char>(y));
-           });
-}
-
-std::vector<std::string> SplitPath(const std::string& path) {
-    std::vector<std::string> parts;
-    std::size_t start = 0;
-    while (start <= path.size()) {
-        std::size_t end = std::min(path.find('\\', start), path.size());
-        if (end > start)
-            parts.push_back(path.substr(start, end - start));
-        start = end + 1;
-    }
-    return parts;
-}
 
 const char* RootName(RootKey root) {
     return root == RootKey::CurrentUser ? "HKEY_CURRENT_USER" : "HKEY_LOCAL_MACHINE";
@@ -32,22 +15,26 @@ const char* RootName(RootKey root) {
 } // namespace
 
 struct MemoryRegistryStore::Node {
-    std::string name;
+    std::u16string name;
     std::vector<std::shared_ptr<Node>> children;
-    std::vector<std::pair<std::string, RegistryValue>> values;
+    std::vector<std::pair<std::u16string, ExactValue>> values;
     bool deleted = false;
 
-    std::shared_ptr<Node> Child(const std::string& childName) const {
-        auto found = std::find_if(children.begin(), children.end(), [&](const auto& child) {
-            return SameName(child->name, childName);
+    auto FindChild(const std::u16string& childName) {
+        return std::find_if(children.begin(), children.end(), [&](const auto& child) {
+            return SameRegistryName(child->name, childName);
         });
+    }
+    std::shared_ptr<Node> Child(const std::u16string& childName) {
+        auto found = FindChild(childName);
         return found == children.end() ? nullptr : *found;
     }
-    auto FindValue(const std::string& valueName) {
-        return std::find_if(values.begin(), values.end(),
-                            [&](const auto& value) { return SameName(value.first, valueName); });
+    auto FindValue(const std::u16string& valueName) {
+        return std::find_if(values.begin(), values.end(), [&](const auto& value) {
+            return SameRegistryName(value.first, valueName);
+        });
     }
-    void SetValue(const std::string& valueName, const RegistryValue& value) {
+    void SetValue(const std::u16string& valueName, const ExactValue& value) {
         auto found = FindValue(valueName);
         if (found == values.end())
             values.emplace_back(valueName, value);
@@ -64,9 +51,10 @@ struct MemoryRegistryStore::Node {
     }
     void Dump(const std::string& path, RegistrySnapshot& snapshot) const {
         for (const auto& [valueName, value] : values)
-            snapshot.values.emplace(std::pair{path, valueName}, value);
+            snapshot.values.emplace(std::pair{path, Utf16ToCp1250(valueName)},
+                                    RegistryValue::FromExact(value));
         for (const auto& child : children) {
-            std::string childPath = path + '\\' + child->name;
+            std::string childPath = path + '\\' + Utf16ToCp1250(child->name);
             snapshot.keys.insert(childPath);
             child->Dump(childPath, snapshot);
         }
@@ -79,33 +67,33 @@ public:
                       std::shared_ptr<MemoryRegistryStore::Node> node)
         : store_(store), location_(std::move(location)), node_(std::move(node)) {}
 
-    std::optional<RegistryValue> Query(const std::string& name) override {
+    std::optional<ExactValue> QueryExact(const std::u16string& name) override {
         auto found = node_->FindValue(name);
         if (found == node_->values.end())
             return std::nullopt;
         return found->second;
     }
-    bool Set(const std::string& name, const RegistryValue& value) override {
+    bool SetExact(const std::u16string& name, const ExactValue& value) override {
         if (node_->deleted || store_.IsRefused(location_))
             return false;
         node_->SetValue(name, value);
         return true;
     }
-    bool DeleteValue(const std::string& name) override {
+    bool DeleteValueExact(const std::u16string& name) override {
         auto found = node_->FindValue(name);
         if (found == node_->values.end() || store_.IsRefused(location_))
             return false;
         node_->values.erase(found);
         return true;
     }
-    std::vector<std::string> SubKeyNames() override {
-        std::vector<std::string> names;
+    std::vector<std::u16string> SubKeyNamesExact() override {
+        std::vector<std::u16string> names;
         for (const auto& child : node_->children)
             names.push_back(child->name);
         return names;
     }
-    std::vector<std::string> ValueNames() override {
-        std::vector<std::string> names;
+    std::vector<std::u16string> ValueNamesExact() override {
+        std::vector<std::u16string> names;
         for (const auto& value : node_->values)
             names.push_back(value.first);
         return names;
@@ -126,13 +114,13 @@ const std::shared_ptr<MemoryRegistryStore::Node>& MemoryRegistryStore::Root(Root
     return root == RootKey::CurrentUser ? currentUser_ : localMachine_;
 }
 
-MemoryRegistryStore::Location MemoryRegistryStore::Locate(RootKey root,
-                                                          const std::string& path) const {
-    std::vector<std::string> parts = SplitPath(path);
+MemoryRegistryStore::Location MemoryRegistryStore::Locate(RootKey root, RegistryView view,
+                                                          const std::u16string& path) const {
+    std::vector<std::u16string> parts = PartsIn64BitView(root, view, path);
     if (root != RootKey::ClassesRoot)
         return {root, std::move(parts)};
     // Wine's HKEY_CLASSES_ROOT is this key and nothing else.
-    parts.insert(parts.begin(), {"Software", "Classes"});
+    parts.insert(parts.begin(), {u"Software", u"Classes"});
     return {RootKey::LocalMachine, std::move(parts)};
 }
 
@@ -140,14 +128,14 @@ bool MemoryRegistryStore::IsRefused(const Location& location) const {
     return std::any_of(refused_.begin(), refused_.end(), [&](const Location& refused) {
         return refused.root == location.root && refused.parts.size() <= location.parts.size() &&
                std::equal(refused.parts.begin(), refused.parts.end(), location.parts.begin(),
-                          SameName);
+                          [](const auto& a, const auto& b) { return SameRegistryName(a, b); });
     });
 }
 
 std::shared_ptr<MemoryRegistryStore::Node>
 MemoryRegistryStore::Find(const Location& location) const {
     std::shared_ptr<Node> node = Root(location.root);
-    for (const std::string& part : location.parts) {
+    for (const std::u16string& part : location.parts) {
         node = node->Child(part);
         if (!node)
             return nullptr;
@@ -157,7 +145,7 @@ MemoryRegistryStore::Find(const Location& location) const {
 
 std::shared_ptr<MemoryRegistryStore::Node> MemoryRegistryStore::Create(const Location& location) {
     std::shared_ptr<Node> node = Root(location.root);
-    for (const std::string& part : location.parts) {
+    for (const std::u16string& part : location.parts) {
         std::shared_ptr<Node> child = node->Child(part);
         if (!child) {
             child = std::make_shared<Node>();
@@ -169,13 +157,15 @@ std::shared_ptr<MemoryRegistryStore::Node> MemoryRegistryStore::Create(const Loc
     return node;
 }
 
-bool MemoryRegistryStore::KeyExists(RootKey root, const std::string& path) {
-    return Find(Locate(root, path)) != nullptr;
+bool MemoryRegistryStore::KeyExistsExact(RootKey root, RegistryView view,
+                                         const std::u16string& path) {
+    return Find(Locate(root, view, path)) != nullptr;
 }
 
-std::unique_ptr<RegistryKey> MemoryRegistryStore::OpenKey(RootKey root, const std::string& path,
-                                                          bool create) {
-    Location location = Locate(root, path);
+std::unique_ptr<RegistryKey> MemoryRegistryStore::OpenKeyExact(RootKey root, RegistryView view,
+                                                               const std::u16string& path,
+                                                               bool create) {
+    Location location = Locate(root, view, path);
     std::shared_ptr<Node> node = Find(location);
     // A refused path below an existing key may still hold missing parents; checking the full
     // path first means a refused create leaves nothing behind.
@@ -186,8 +176,9 @@ std::unique_ptr<RegistryKey> MemoryRegistryStore::OpenKey(RootKey root, const st
     return std::make_unique<MemoryRegistryKey>(*this, std::move(location), std::move(node));
 }
 
-bool MemoryRegistryStore::DeleteKey(RootKey root, const std::string& path) {
-    Location location = Locate(root, path);
+bool MemoryRegistryStore::DeleteKeyExact(RootKey root, RegistryView view,
+                                         const std::u16string& path) {
+    Location location = Locate(root, view, path);
     if (location.parts.empty())
         return false;
     Location parentLocation = location;
@@ -195,10 +186,7 @@ bool MemoryRegistryStore::DeleteKey(RootKey root, const std::string& path) {
     std::shared_ptr<Node> parent = Find(parentLocation);
     if (!parent)
         return false;
-    auto found =
-        std::find_if(parent->children.begin(), parent->children.end(), [&](const auto& child) {
-            return SameName(child->name, location.parts.back());
-        });
+    auto found = parent->FindChild(location.parts.back());
     if (found == parent->children.end())
         return false;
     (*found)->MarkDeleted();
@@ -207,12 +195,13 @@ bool MemoryRegistryStore::DeleteKey(RootKey root, const std::string& path) {
 }
 
 void MemoryRegistryStore::RefuseWritesUnder(RootKey root, const std::string& path) {
-    refused_.push_back(Locate(root, path));
+    refused_.push_back(Locate(root, RegistryView::Bits64, Cp1250ToUtf16(path)));
 }
 
 void MemoryRegistryStore::Put(RootKey root, const std::string& path, const std::string& name,
                               const RegistryValue& value) {
-    Create(Locate(root, path))->SetValue(name, value);
+    Create(Locate(root, RegistryView::Bits64, Cp1250ToUtf16(path)))
+        ->SetValue(Cp1250ToUtf16(name), value.Exact());
 }
 
 std::optional<RegistryValue> MemoryRegistryStore::Get(RootKey root, const std::string& path,

@@ -1,6 +1,7 @@
 #include "platform/registry.h"
 
 #include "platform/exceptions.h"
+#include "platform/registry_name_case.h"
 #include "platform/string_list.h"
 #include "platform/text_codec.h"
 
@@ -11,20 +12,14 @@
 namespace {
 
 // Paths are relative to the root whether or not they start with a backslash.
-std::string RelativePath(const std::string& path) {
-    return !path.empty() && path.front() == '\\' ? path.substr(1) : path;
+std::u16string RelativePath(const std::u16string& path) {
+    return !path.empty() && path.front() == u'\\' ? path.substr(1) : path;
 }
 
-std::string Folded(const std::string& text) {
-    std::string folded = text;
-    for (char& c : folded)
-        c = static_cast<char>(Cp1250Lower(static_cast<unsigned char>(c)));
-    return folded;
-}
-
-bool IsAtOrBelow(const std::string& path, const std::string& ancestor) {
-    std::string p = Folded(path), a = Folded(ancestor);
-    return p == a || (p.size() > a.size() && p.compare(0, a.size(), a) == 0 && p[a.size()] == '\\');
+bool IsAtOrBelow(const std::u16string& path, const std::u16string& ancestor) {
+    return SameRegistryName(path, ancestor) ||
+           (path.size() > ancestor.size() && path[ancestor.size()] == u'\\' &&
+            SameRegistryName(std::u16string_view(path).substr(0, ancestor.size()), ancestor));
 }
 
 bool IsText(RegistryType type) {
@@ -51,14 +46,27 @@ void TRegistry::SetRootKey(::RootKey root) {
     root_ = root;
 }
 
+void TRegistry::SetView(RegistryView view) {
+    CloseKey();
+    view_ = view;
+}
+
 bool TRegistry::KeyExists(const std::string& path) {
-    return store_.KeyExists(root_, RelativePath(path));
+    return KeyExists(Cp1250ToUtf16(path));
+}
+
+bool TRegistry::KeyExists(const std::u16string& path) {
+    return store_.KeyExistsExact(root_, view_, RelativePath(path));
 }
 
 bool TRegistry::OpenKey(const std::string& path, bool canCreate) {
+    return OpenKey(Cp1250ToUtf16(path), canCreate);
+}
+
+bool TRegistry::OpenKey(const std::u16string& path, bool canCreate) {
     CloseKey();
-    std::string relative = RelativePath(path);
-    key_ = store_.OpenKey(root_, relative, canCreate);
+    std::u16string relative = RelativePath(path);
+    key_ = store_.OpenKeyExact(root_, view_, relative, canCreate);
     if (key_)
         currentPath_ = std::move(relative);
     return key_ != nullptr;
@@ -70,13 +78,24 @@ void TRegistry::CloseKey() {
     currentPath_.clear();
 }
 
-const std::optional<RegistryValue>& TRegistry::Query(const std::string& name) {
+std::string TRegistry::CurrentPath() const {
+    return Utf16ToCp1250(currentPath_);
+}
+
+const std::optional<ExactValue>& TRegistry::Query(const std::u16string& name) {
     if (queriedName_ != name) {
         // With no key open, no value exists.
-        queried_ = key_ ? key_->Query(name) : std::nullopt;
+        queried_ = key_ ? key_->QueryExact(name) : std::nullopt;
         queriedName_ = name;
     }
     return queried_;
+}
+
+std::optional<RegistryValue> TRegistry::Query(const std::string& name) {
+    const auto& value = Query(Cp1250ToUtf16(name));
+    if (!value)
+        return std::nullopt;
+    return RegistryValue::FromExact(*value);
 }
 
 void TRegistry::ForgetQueried() {
@@ -85,11 +104,11 @@ void TRegistry::ForgetQueried() {
 }
 
 bool TRegistry::ValueExists(const std::string& name) {
-    return Query(name).has_value();
+    return Query(Cp1250ToUtf16(name)).has_value();
 }
 
 TRegDataType TRegistry::GetDataType(const std::string& name) {
-    const auto& value = Query(name);
+    const auto value = Query(name);
     if (!value)
         return TRegDataType::rdUnknown;
     switch (value->type) {
@@ -108,12 +127,12 @@ TRegDataType TRegistry::GetDataType(const std::string& name) {
 }
 
 int TRegistry::GetDataSize(const std::string& name) {
-    const auto& value = Query(name);
+    const auto value = Query(name);
     return value ? static_cast<int>(DataBytes(*value).size()) : -1;
 }
 
 int TRegistry::ReadInteger(const std::string& name) {
-    const auto& value = Query(name);
+    const auto value = Query(name);
     if (!value)
         Raise("Failed to get data for", name);
     if (value->type != RegistryType::DWord)
@@ -122,7 +141,7 @@ int TRegistry::ReadInteger(const std::string& name) {
 }
 
 std::string TRegistry::ReadString(const std::string& name) {
-    const auto& value = Query(name);
+    const auto value = Query(name);
     if (!value)
         return "";
     if (!IsText(value->type))
@@ -131,7 +150,7 @@ std::string TRegistry::ReadString(const std::string& name) {
 }
 
 int TRegistry::ReadBinaryData(const std::string& name, void* buffer, int size) {
-    const auto& value = Query(name);
+    const auto value = Query(name);
     if (!value)
         return 0;
     std::string bytes = DataBytes(*value);
@@ -142,27 +161,33 @@ int TRegistry::ReadBinaryData(const std::string& name, void* buffer, int size) {
     return static_cast<int>(bytes.size());
 }
 
-void TRegistry::Write(const std::string& name, const RegistryValue& value) {
+std::optional<ExactValue> TRegistry::ReadExact(const std::u16string& name) {
+    return Query(name);
+}
+
+void TRegistry::WriteExact(const std::u16string& name, const ExactValue& value) {
     ForgetQueried();
-    if (!key_ || !key_->Set(name, value))
-        Raise("Failed to set data for", name);
+    if (!key_ || !key_->SetExact(name, value))
+        Raise("Failed to set data for", Utf16ToCp1250(name));
 }
 
 void TRegistry::WriteInteger(const std::string& name, int value) {
-    Write(name, RegistryValue::DWord(static_cast<std::uint32_t>(value)));
+    WriteExact(Cp1250ToUtf16(name),
+               RegistryValue::DWord(static_cast<std::uint32_t>(value)).Exact());
 }
 
 void TRegistry::WriteString(const std::string& name, const std::string& value) {
-    Write(name, RegistryValue::String(value));
+    WriteExact(Cp1250ToUtf16(name), RegistryValue::String(value).Exact());
 }
 
 void TRegistry::WriteExpandString(const std::string& name, const std::string& value) {
-    Write(name, RegistryValue::ExpandString(value));
+    WriteExact(Cp1250ToUtf16(name), RegistryValue::ExpandString(value).Exact());
 }
 
 void TRegistry::WriteBinaryData(const std::string& name, const void* buffer, int size) {
     const char* bytes = static_cast<const char*>(buffer);
-    Write(name, RegistryValue::Binary(size > 0 ? std::string(bytes, bytes + size) : ""));
+    WriteExact(Cp1250ToUtf16(name),
+               RegistryValue::Binary(size > 0 ? std::string(bytes, bytes + size) : "").Exact());
 }
 
 bool TRegistry::DeleteValue(const std::string& name) {
@@ -171,14 +196,18 @@ bool TRegistry::DeleteValue(const std::string& name) {
 }
 
 bool TRegistry::DeleteKey(const std::string& path) {
-    std::string relative = RelativePath(path);
+    return DeleteKey(Cp1250ToUtf16(path));
+}
+
+bool TRegistry::DeleteKey(const std::u16string& path) {
+    std::u16string relative = RelativePath(path);
     // Deleting the whole root is never what a caller means.
     if (relative.empty())
         return false;
     ForgetQueried();
     if (key_ && IsAtOrBelow(currentPath_, relative))
         CloseKey();
-    return store_.DeleteKey(root_, relative);
+    return store_.DeleteKeyExact(root_, view_, relative);
 }
 
 void TRegistry::GetKeyNames(TStringList& list) {
@@ -187,4 +216,12 @@ void TRegistry::GetKeyNames(TStringList& list) {
         return;
     for (const std::string& name : key_->SubKeyNames())
         list.Add(name);
+}
+
+void TRegistry::GetKeyNames(std::vector<std::u16string>& names) {
+    names = key_ ? key_->SubKeyNamesExact() : std::vector<std::u16string>{};
+}
+
+void TRegistry::GetValueNames(std::vector<std::u16string>& names) {
+    names = key_ ? key_->ValueNamesExact() : std::vector<std::u16string>{};
 }

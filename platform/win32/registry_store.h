@@ -1,16 +1,15 @@
 #pragma once
-// The registry of the system (advapi32, W functions), names converted from Windows-1250.
-// Keys open for reading and writing where the registry allows it and for reading only where
-// it does not, so a key whose writes are refused still reads, and the refusal shows at the
-// write.
+// The registry of the system (advapi32, W functions). Keys open for reading and writing
+// where the registry allows it and for reading only where it does not, so a key whose
+// writes are refused still reads, and the refusal shows at the write.
 #include "platform/registry_store.h"
 
 class Win32RegistryStore : public RegistryStore {
 public:
     // A key that exists but may not be read still exists.
-    bool KeyExists(RootKey root, const std::string& path) override;
-    std::unique_ptr<RegistryKey> OpenKey(RootKey root, const std::string& path,
-                                         bool create) override;
+    bool KeyExistsExact(RootKey root, RegistryView view, const std::u16string& path) override;
+    std::unique_ptr<RegistryKey> OpenKeyExact(RootKey root, RegistryView view,
+                                              const std::u16string& path, bool create) override;
     // An empty path, the root itself, is refused.
-    bool DeleteKey(RootKey root, const std::string& path) override;
+    bool DeleteKeyExact(RootKey root, RegistryView view, const std::u16string& path) override;
 };

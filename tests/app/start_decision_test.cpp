@@ -101,13 +101,14 @@ TEST_F(ProgramTest, TheMainWindowIsReadBeforeThePasswordWindowAppears) {
 // A registry that fails at the first question.
 class BrokenStore : public RegistryStore {
 public:
-    bool KeyExists(RootKey, const std::string&) override {
+    bool KeyExistsExact(RootKey, RegistryView, const std::u16string&) override {
         throw ERegistryException("Registry unavailable");
     }
-    std::unique_ptr<RegistryKey> OpenKey(RootKey, const std::string&, bool) override {
+    std::unique_ptr<RegistryKey> OpenKeyExact(RootKey, RegistryView, const std::u16string&,
+                                              bool) override {
         return nullptr;
     }
-    bool DeleteKey(RootKey, const std::string&) override { return false; }
+    bool DeleteKeyExact(RootKey, RegistryView, const std::u16string&) override { return false; }
 };
 
 TEST_F(ProgramTest, AnErrorThatEndsTheStartIsShownAndTheProgramReturnsZero) {

@@ -29,6 +29,21 @@ TEST(MemoryRegistryStore, SnapshotShowsEveryKeyAndValue) {
     EXPECT_EQ(store.Get(RootKey::CurrentUser, "Software\\Missing", "Name"), std::nullopt);
 }
 
+TEST(MemoryRegistryStore, SnapshotShowsThe32BitViewWhereItLivesAndNamesInWindows1250) {
+    MemoryRegistryStore store;
+    auto key = store.OpenKeyExact(RootKey::LocalMachine, RegistryView::Bits32,
+                                  u"Software\\Программа", true);
+    ASSERT_TRUE(key);
+    ASSERT_TRUE(key->SetExact(u"Имя", ExactValue::Text(RegistryTypeCode::kString, u"Ж")));
+
+    RegistrySnapshot expected;
+    expected.keys = {"HKEY_LOCAL_MACHINE\\Software", "HKEY_LOCAL_MACHINE\\Software\\WOW6432Node",
+                     "HKEY_LOCAL_MACHINE\\Software\\WOW6432Node\\?????????"};
+    expected.values = {{{"HKEY_LOCAL_MACHINE\\Software\\WOW6432Node\\?????????", "???"},
+                        RegistryValue::String("?")}};
+    EXPECT_EQ(store.Snapshot(), expected);
+}
+
 TEST(MemoryRegistryStore, NamesAreListedInCreationOrderAsFirstWritten) {
     MemoryRegistryStore store;
     auto key = store.OpenKey(RootKey::CurrentUser, "K", true);

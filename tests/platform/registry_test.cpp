@@ -61,6 +61,21 @@ TEST_F(TRegistryTest, SetRootKeyClosesTheOpenKey) {
               RegistryValue::String("machine"));
 }
 
+TEST_F(TRegistryTest, SetViewClosesTheOpenKeyAndKeysOpenInTheNewView) {
+    EXPECT_EQ(reg_.View(), RegistryView::Bits64);
+    reg_.SetRootKey(RootKey::LocalMachine);
+    ASSERT_TRUE(reg_.OpenKey("Software\\App", true));
+    reg_.SetView(RegistryView::Bits32);
+    EXPECT_FALSE(reg_.HasCurrentKey());
+    EXPECT_EQ(reg_.RootKey(), RootKey::LocalMachine);
+    ASSERT_TRUE(reg_.OpenKey(u"Software\\App", true));
+    reg_.WriteString("Bits", "32");
+    EXPECT_EQ(reg_.CurrentPath(), "Software\\App");
+    EXPECT_EQ(store_.Get(RootKey::LocalMachine, "Software\\WOW6432Node\\App", "Bits"),
+              RegistryValue::String("32"));
+    EXPECT_EQ(store_.Get(RootKey::LocalMachine, "Software\\App", "Bits"), std::nullopt);
+}
+
 TEST_F(TRegistryTest, ALeadingBackslashStillMeansBelowTheRoot) {
     ASSERT_TRUE(reg_.OpenKey("\\Software\\App", true));
     EXPECT_EQ(reg_.CurrentPath(), "Software\\App");
@@ -84,6 +99,20 @@ TEST_F(TRegistryTest, WithNoKeyOpenNothingExistsAndWritesFail) {
     EXPECT_EQ(names.Count(), 0);
     EXPECT_EQ(ErrorOf([&] { reg_.ReadInteger("X"); }), "Failed to get data for 'X'");
     EXPECT_EQ(ErrorOf([&] { reg_.WriteInteger("X", 1); }), "Failed to set data for 'X'");
+    EXPECT_EQ(store_.Snapshot(), RegistrySnapshot{});
+}
+
+TEST_F(TRegistryTest, WithNoKeyOpenTheExactAccessorsFindNothingAndWritesFail) {
+    std::vector<std::u16string> names = {u"stale"};
+    EXPECT_EQ(reg_.ReadExact(u"X"), std::nullopt);
+    reg_.GetKeyNames(names);
+    EXPECT_TRUE(names.empty());
+    names = {u"stale"};
+    reg_.GetValueNames(names);
+    EXPECT_TRUE(names.empty());
+    // The message names the value in Windows-1250, as every registry error does.
+    EXPECT_EQ(ErrorOf([&] { reg_.WriteExact(u"Ключ ł", ExactValue{}); }),
+              "Failed to set data for '???? \xB3'");
     EXPECT_EQ(store_.Snapshot(), RegistrySnapshot{});
 }
 

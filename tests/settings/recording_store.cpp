@@ -1,11 +1,12 @@
 #include "tests/settings/recording_store.h"
 
+#include "platform/text_codec.h"
 #include "tests/settings/settings_fixture.h"
 
 namespace {
 
-std::string Place(RootKey root, const std::string& path) {
-    return KeyLine(root, path);
+std::string Place(RootKey root, const std::u16string& path) {
+    return KeyLine(root, Utf16ToCp1250(path));
 }
 
 class RecordingKey : public RegistryKey {
@@ -13,20 +14,20 @@ public:
     RecordingKey(std::unique_ptr<RegistryKey> inner, std::vector<std::string>& log)
         : inner_(std::move(inner)), log_(log) {}
 
-    std::optional<RegistryValue> Query(const std::string& name) override {
-        log_.push_back("query " + name);
-        return inner_->Query(name);
+    std::optional<ExactValue> QueryExact(const std::u16string& name) override {
+        log_.push_back("query " + Utf16ToCp1250(name));
+        return inner_->QueryExact(name);
     }
-    bool Set(const std::string& name, const RegistryValue& value) override {
-        log_.push_back("set " + name);
-        return inner_->Set(name, value);
+    bool SetExact(const std::u16string& name, const ExactValue& value) override {
+        log_.push_back("set " + Utf16ToCp1250(name));
+        return inner_->SetExact(name, value);
     }
-    bool DeleteValue(const std::string& name) override {
-        log_.push_back("delete " + name);
-        return inner_->DeleteValue(name);
+    bool DeleteValueExact(const std::u16string& name) override {
+        log_.push_back("delete " + Utf16ToCp1250(name));
+        return inner_->DeleteValueExact(name);
     }
-    std::vector<std::string> SubKeyNames() override { return inner_->SubKeyNames(); }
-    std::vector<std::string> ValueNames() override { return inner_->ValueNames(); }
+    std::vector<std::u16string> SubKeyNamesExact() override { return inner_->SubKeyNamesExact(); }
+    std::vector<std::u16string> ValueNamesExact() override { return inner_->ValueNamesExact(); }
 
 private:
     std::unique_ptr<RegistryKey> inner_;
@@ -39,23 +40,23 @@ bool IsKeyLine(const std::string& line) {
 
 } // namespace
 
-bool RecordingStore::KeyExists(RootKey root, const std::string& path) {
+bool RecordingStore::KeyExistsExact(RootKey root, RegistryView view, const std::u16string& path) {
     log.push_back("exists " + Place(root, path));
-    return inner_.KeyExists(root, path);
+    return inner_.KeyExistsExact(root, view, path);
 }
 
-std::unique_ptr<RegistryKey> RecordingStore::OpenKey(RootKey root, const std::string& path,
-                                                     bool create) {
+std::unique_ptr<RegistryKey> RecordingStore::OpenKeyExact(RootKey root, RegistryView view,
+                                                          const std::u16string& path, bool create) {
     log.push_back((create ? "create " : "open ") + Place(root, path));
-    auto key = inner_.OpenKey(root, path, create);
+    auto key = inner_.OpenKeyExact(root, view, path, create);
     if (!key)
         return nullptr;
     return std::make_unique<RecordingKey>(std::move(key), log);
 }
 
-bool RecordingStore::DeleteKey(RootKey root, const std::string& path) {
+bool RecordingStore::DeleteKeyExact(RootKey root, RegistryView view, const std::u16string& path) {
     log.push_back("delete key " + Place(root, path));
-    return inner_.DeleteKey(root, path);
+    return inner_.DeleteKeyExact(root, view, path);
 }
 
 std::vector<std::string> KeyVisits(const std::vector<std::string>& log) {

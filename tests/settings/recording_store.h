@@ -13,10 +13,10 @@ class RecordingStore : public RegistryStore {
 public:
     explicit RecordingStore(RegistryStore& inner) : inner_(inner) {}
 
-    bool KeyExists(RootKey root, const std::string& path) override;
-    std::unique_ptr<RegistryKey> OpenKey(RootKey root, const std::string& path,
-                                         bool create) override;
-    bool DeleteKey(RootKey root, const std::string& path) override;
+    bool KeyExistsExact(RootKey root, RegistryView view, const std::u16string& path) override;
+    std::unique_ptr<RegistryKey> OpenKeyExact(RootKey root, RegistryView view,
+                                              const std::u16string& path, bool create) override;
+    bool DeleteKeyExact(RootKey root, RegistryView view, const std::u16string& path) override;
 
     std::vector<std::string> log;
 

@@ -4,7 +4,9 @@
 // names in its own order, so the suite compares names as sets.
 #include "platform/exceptions.h"
 #include "platform/registry.h"
+#include "platform/registry_view.h"
 #include "platform/string_list.h"
+#include "platform/text_codec.h"
 
 #include <gtest/gtest.h>
 
@@ -54,7 +56,21 @@ inline std::string RegistryErrorOf(const std::function<void()>& action) {
     return "no error";
 }
 
-inline std::vector<std::string> Sorted(std::vector<std::string> names) {
+// Names outside Windows-1250: Cyrillic, CJK, and a character beyond the 16-bit range.
+inline const std::u16string kCyrillicKey = u"Ключ";
+inline const std::u16string kCjkKey = u"鍵";
+inline const std::u16string kSmileKey = u"\U0001F600x";
+inline const std::u16string kCyrillicValueName = u"Значение";
+
+// A value's type code and bytes in hexadecimal, so a failure shows them.
+inline void PrintTo(const ExactValue& value, std::ostream* out) {
+    *out << "type " << value.type << ",";
+    const char* digits = "0123456789ABCDEF";
+    for (unsigned char byte : value.bytes)
+        *out << ' ' << digits[byte >> 4] << digits[byte & 0xF];
+}
+
+template <typename Name> std::vector<Name> Sorted(std::vector<Name> names) {
     std::sort(names.begin(), names.end());
     return names;
 }
@@ -75,6 +91,9 @@ protected:
         return "Software\\SorvantoTests\\" + TestName() + (below.empty() ? "" : "\\" + below);
     }
     std::string ClassesScratch() const { return "SorvantoTests\\" + TestName(); }
+    std::u16string ExactScratch(const std::u16string& below = u"") const {
+        return Cp1250ToUtf16(Scratch()) + (below.empty() ? u"" : u"\\" + below);
+    }
 
     std::optional<RegistryValue> Stored(RootKey root, const std::string& path,
                                         const std::string& name) {
@@ -97,6 +116,8 @@ private:
     void RemoveScratch() {
         store_.DeleteKey(RootKey::CurrentUser, Scratch());
         store_.DeleteKey(RootKey::ClassesRoot, ClassesScratch());
+        for (RegistryView view : {RegistryView::Bits64, RegistryView::Bits32})
+            store_.DeleteKeyExact(RootKey::LocalMachine, view, ExactScratch());
     }
 };
 
@@ -383,4 +404,175 @@ TEST_P(RegistryContract, AKeyDeletedWhileOpenFindsNothingAndTakesNoWrites) {
     EXPECT_EQ(RegistryErrorOf([&] { reg_.WriteString("Value", "y"); }),
               "Failed to set data for 'Value'");
     EXPECT_FALSE(other.ValueExists("Value"));
+}
+
+TEST_P(RegistryContract, TheThirtyTwoBitViewOfMachineSoftwareLivesUnderWow6432Node) {
+    struct Case {
+        RootKey root;
+        std::string realPath; // where the 64-bit view finds the key
+        bool apart;           // whether the plain path is another key
+    };
+    const std::string below = "SorvantoTests\\" + Scratch().substr(Scratch().rfind('\\') + 1);
+    const Case cases[] = {
+        {RootKey::LocalMachine, "Software\\WOW6432Node\\" + below + "\\Program", true},
+        {RootKey::CurrentUser, Scratch("Program"), false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.realPath);
+        TRegistry view32(store_);
+        view32.SetRootKey(c.root);
+        view32.SetView(RegistryView::Bits32);
+        ASSERT_TRUE(view32.OpenKey(Scratch("Program"), true));
+        view32.WriteString("Bits", "32");
+        EXPECT_EQ(Utf16ToCp1250(PathIn64BitView(c.root, RegistryView::Bits32,
+                                                Cp1250ToUtf16(Scratch("Program")))),
+                  c.realPath);
+
+        reg_.SetRootKey(c.root);
+        ASSERT_TRUE(reg_.OpenKey(c.realPath, false));
+        EXPECT_EQ(reg_.ReadString("Bits"), "32");
+        EXPECT_EQ(reg_.KeyExists(Scratch()), !c.apart);
+
+        // Written at the real path, a key shows in the 32-bit view at the plain one.
+        ASSERT_TRUE(reg_.OpenKey(c.realPath + "\\Written64", true));
+        EXPECT_TRUE(view32.KeyExists(Scratch("Program\\Written64")));
+    }
+}
+
+TEST_P(RegistryContract, NamesOutsideWindows1250AreCreatedListedReadAndDeletedExactly) {
+    const std::vector<std::u16string> keys = {kCyrillicKey, kCjkKey, kSmileKey};
+    for (const std::u16string& key : keys)
+        ASSERT_TRUE(reg_.OpenKey(ExactScratch(key), true));
+    ASSERT_TRUE(reg_.OpenKey(ExactScratch(kCyrillicKey), false));
+    const ExactValue text = ExactValue::Text(RegistryTypeCode::kString, u"Текст 鍵");
+    reg_.WriteExact(kCyrillicValueName, text);
+    reg_.WriteExact(u"値", ExactValue{RegistryTypeCode::kDWord, std::string("\x01\0\0\0", 4)});
+    std::vector<std::u16string> names;
+    reg_.GetValueNames(names);
+    EXPECT_EQ(Sorted(names), Sorted<std::u16string>({kCyrillicValueName, u"値"}));
+
+    ASSERT_TRUE(reg_.OpenKey(ExactScratch(), false));
+    reg_.GetKeyNames(names);
+    EXPECT_EQ(Sorted(names), Sorted(keys));
+    // Windows-1250 sees them with "?", and a key so named is another key.
+    TStringList narrow;
+    reg_.GetKeyNames(narrow);
+    EXPECT_EQ(Sorted(narrow.Lines()), (std::vector<std::string>{"?", "????", "?x"}));
+    EXPECT_FALSE(reg_.KeyExists(Scratch("????")));
+
+    // Letter case is ignored beyond ASCII too.
+    ASSERT_TRUE(reg_.OpenKey(ExactScratch(u"КЛЮЧ"), false));
+    EXPECT_EQ(reg_.ReadExact(u"ЗНАЧЕНИЕ"), text);
+    EXPECT_EQ(reg_.ReadString("????????"), "");
+    EXPECT_TRUE(reg_.DeleteKey(ExactScratch(u"клюЧ")));
+    EXPECT_FALSE(reg_.HasCurrentKey());
+    EXPECT_FALSE(reg_.KeyExists(ExactScratch(kCyrillicKey)));
+    EXPECT_TRUE(reg_.KeyExists(ExactScratch(kCjkKey)));
+    EXPECT_TRUE(reg_.KeyExists(ExactScratch(kSmileKey)));
+    EXPECT_FALSE(reg_.DeleteKey(ExactScratch(kCyrillicKey)));
+}
+
+TEST_P(RegistryContract, EveryValueTypeKeepsItsCodeAndBytes) {
+    using namespace RegistryTypeCode;
+    struct Case {
+        const char16_t* name;
+        ExactValue value;
+        TRegDataType seenAs; // through the Windows-1250 accessors
+    };
+    const Case cases[] = {
+        {u"Text", ExactValue::Text(kString, u"Ключ 鍵"), TRegDataType::rdString},
+        {u"NoNul", {kString, std::string("a\0b\0", 4)}, TRegDataType::rdString},
+        {u"OddBytes", {kString, std::string("a\0b", 3)}, TRegDataType::rdString},
+        {u"NoBytes", {kString, ""}, TRegDataType::rdString},
+        {u"Expand", ExactValue::Text(kExpandString, u"%ProgramFiles%\\Программа"),
+         TRegDataType::rdExpandString},
+        {u"Multi", {kMultiString, std::string("a\0\0\0b\0\0\0\0\0", 10)}, TRegDataType::rdUnknown},
+        {u"Quad", {kQWord, "\x08\x07\x06\x05\x04\x03\x02\x01"}, TRegDataType::rdUnknown},
+        {u"Number", {kDWord, "\x78\x56\x34\x12"}, TRegDataType::rdInteger},
+        {u"BigEndian", {5, std::string("\0\0\0\x01", 4)}, TRegDataType::rdUnknown},
+        {u"Blob", {kBinary, std::string("\0\xFF", 2)}, TRegDataType::rdBinary},
+        {u"EmptyBlob", {kBinary, ""}, TRegDataType::rdBinary},
+        {u"None", {kNone, ""}, TRegDataType::rdUnknown},
+        {u"NoneBytes", {kNone, "\x01\x02"}, TRegDataType::rdUnknown},
+        {u"Unknown", {0x12345678, "\x09\x08\x07"}, TRegDataType::rdUnknown},
+    };
+    ASSERT_TRUE(reg_.OpenKey(Scratch(), true));
+    for (const Case& c : cases)
+        reg_.WriteExact(c.name, c.value);
+
+    TRegistry reader(store_);
+    ASSERT_TRUE(reader.OpenKey(Scratch(), false));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(Utf16ToCp1250(c.name));
+        EXPECT_EQ(reader.ReadExact(c.name), c.value);
+        EXPECT_EQ(reader.GetDataType(Utf16ToCp1250(c.name)), c.seenAs);
+    }
+    EXPECT_EQ(reader.ReadString("Text"), "???? ?");
+    EXPECT_EQ(reader.ReadString("NoNul"), "ab");
+    EXPECT_EQ(reader.ReadString("OddBytes"), "a");
+}
+
+TEST_P(RegistryContract, WindowsTextIsStoredAsUtf16WithItsNul) {
+    using namespace RegistryTypeCode;
+    struct Case {
+        const char* name;
+        std::function<void(TRegistry&)> write;
+        ExactValue stored;
+    };
+    const Case cases[] = {
+        {"Text", [](TRegistry& r) { r.WriteString("Text", kPolishText); },
+         ExactValue::Text(kString, u"Zażółć gęślą jaźń")},
+        {"Empty",
+         [](TRegistry& r) { r.WriteString("Empty", ""); },
+         {kString, std::string(2, '\0')}},
+        {"Expand", [](TRegistry& r) { r.WriteExpandString("Expand", "%TEMP%\\\xB3"); },
+         ExactValue::Text(kExpandString, u"%TEMP%\\ł")},
+        {"Number",
+         [](TRegistry& r) { r.WriteInteger("Number", -2); },
+         {kDWord, "\xFE\xFF\xFF\xFF"}},
+        {"Blob",
+         [](TRegistry& r) { r.WriteBinaryData("Blob", "\x01\x80", 2); },
+         {kBinary, "\x01\x80"}},
+    };
+    ASSERT_TRUE(reg_.OpenKey(Scratch(), true));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.write(reg_);
+        EXPECT_EQ(reg_.ReadExact(Cp1250ToUtf16(c.name)), c.stored);
+    }
+}
+
+TEST_P(RegistryContract, ATreeIsDeletedByItsExactNameInThe32BitView) {
+    TRegistry view32(store_);
+    view32.SetRootKey(RootKey::LocalMachine);
+    view32.SetView(RegistryView::Bits32);
+    const std::u16string entry = ExactScratch(u"Программа");
+    for (const char16_t* below : {u"", u"\\Sub", u"\\Sub\\Deep"}) {
+        ASSERT_TRUE(view32.OpenKey(entry + below, true));
+        view32.WriteExact(kCyrillicValueName, ExactValue::Text(RegistryTypeCode::kString, u"x"));
+    }
+    ASSERT_TRUE(view32.OpenKey(ExactScratch(u"Программа2"), true));
+    TRegistry view64(store_);
+    view64.SetRootKey(RootKey::LocalMachine);
+    ASSERT_TRUE(view64.OpenKey(entry, true));
+    view64.CloseKey();
+
+    ASSERT_TRUE(view32.OpenKey(entry + u"\\Sub", false));
+    EXPECT_TRUE(view32.DeleteKey(ExactScratch(u"ПРОГРАММА")));
+    EXPECT_FALSE(view32.HasCurrentKey());
+    EXPECT_FALSE(view32.KeyExists(entry));
+    EXPECT_FALSE(view32.KeyExists(entry + u"\\Sub"));
+    EXPECT_TRUE(view32.KeyExists(ExactScratch(u"Программа2")));
+    // The key of the same name in the 64-bit view is another key.
+    EXPECT_TRUE(view64.KeyExists(entry));
+    EXPECT_FALSE(view32.DeleteKey(entry));
+}
+
+TEST_P(RegistryContract, AKeyThatRefusesWritesCanStillBeDeletedWithAllBelowIt) {
+    ASSERT_TRUE(reg_.OpenKey(Scratch("Locked\\Inner"), true));
+    reg_.WriteString("Kept", "old");
+    reg_.CloseKey();
+    target_->RefuseWritesUnder(RootKey::CurrentUser, Scratch("Locked"));
+    EXPECT_TRUE(reg_.DeleteKey(Scratch("Locked")));
+    EXPECT_FALSE(reg_.KeyExists(Scratch("Locked")));
 }

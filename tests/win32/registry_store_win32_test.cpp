@@ -1,13 +1,16 @@
 // How the Win32 store meets the registry's own encoding: UTF-16 strings with their NUL, and
 // values written by other programs.
 #include "platform/registry.h"
+#include "platform/registry_name_case.h"
 #include "platform/win32/registry_key_handle.h"
 #include "platform/win32/registry_store.h"
 
 #include "platform/win32/windows_api.h"
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -86,6 +89,26 @@ TEST_F(Win32RegistryStoreTest, ValuesWrittenByOtherProgramsReadAsTheyAre) {
     ASSERT_TRUE(reg.OpenKey(path_, false));
     EXPECT_EQ(reg.GetDataSize("NoNul"), 4);
     EXPECT_EQ(reg.GetDataSize("Long"), 301);
+}
+
+// The memory store's letter case against the registry's own, for the letters it folds:
+// creating one-letter keys in turn, a name opens an existing key exactly when an earlier one
+// folds to the same letter.
+TEST_F(Win32RegistryStoreTest, LetterCaseIsFoldedAsTheMemoryStoreFoldsIt) {
+    std::set<char16_t> folded;
+    for (auto [first, last] : {std::pair{0x20, 0x17F}, {0x386, 0x3CE}, {0x400, 0x45F}})
+        for (int unit = first; unit <= last; ++unit) {
+            if (unit == '\\')
+                continue;
+            const wchar_t name[] = {static_cast<wchar_t>(unit), L'\0'};
+            RegistryKeyHandle key;
+            DWORD disposition = 0;
+            ASSERT_EQ(RegCreateKeyExW(key_.get(), name, 0, nullptr, 0, KEY_READ, nullptr, key.out(),
+                                      &disposition),
+                      ERROR_SUCCESS);
+            bool earlier = !folded.insert(RegistryFoldCase(static_cast<char16_t>(unit))).second;
+            EXPECT_EQ(disposition == REG_OPENED_EXISTING_KEY, earlier) << std::hex << unit;
+        }
 }
 
 } // namespace
