@@ -5,6 +5,7 @@
 #include "platform/win32/file_system.h"
 #include "platform/win32/icons.h"
 #include "platform/win32/message_boxes.h"
+#include "platform/win32/processes.h"
 #include "platform/win32/registry_store.h"
 #include "platform/win32/shell.h"
 #include "platform/win32/window_system.h"
@@ -28,6 +29,7 @@ private:
     Win32Shell shell_;
     Win32Icons icons_;
     Win32WindowSystem windows_;
+    Win32Processes processes_;
     std::string exeName_;
 };
 

@@ -39,6 +39,13 @@ public:
     std::vector<std::string> notifications;
 };
 
+class RecordingProcesses : public Processes {
+public:
+    void Start(const std::u16string& commandLine) override { started.push_back(commandLine); }
+
+    std::vector<std::u16string> started;
+};
+
 // An icon picture of the doubles, known by where it came from.
 class FakeIconImage : public IconImage {
 public:
@@ -77,6 +84,7 @@ public:
     FakePlatform& Replace(Shell& replacement);
     FakePlatform& Replace(Icons& replacement);
     FakePlatform& Replace(WindowSystem& replacement);
+    FakePlatform& Replace(Processes& replacement);
 
     MemoryRegistryStore registry;
     ScriptedMessageBoxes messageBoxes;
@@ -84,6 +92,7 @@ public:
     RecordingShell shell;
     FakeIcons icons;
     HeadlessWindows windows;
+    RecordingProcesses processes;
     std::string exeName = "C:\\Program Files\\Sorvanto\\sorvanto.exe";
 
 private:
@@ -93,4 +102,5 @@ private:
     Shell* shellInUse_ = &shell;
     Icons* iconsInUse_ = &icons;
     WindowSystem* windowsInUse_ = &windows;
+    Processes* processesInUse_ = &processes;
 };
