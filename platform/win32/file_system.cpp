@@ -113,9 +113,30 @@ std::vector<std::string> Win32FileSystem::FindFiles(const std::string& pattern) 
         return names;
     // Read-only, hidden and archived files count; folders and system files do not.
     do {
-        if (!(found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_SYSTEM)))
-            names.push_back(Narrow(found.cFileName));
+        if (found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_SYSTEM))
+            continue;
+        std::string name = Narrow(found.cFileName);
+        if (Wide(name) == found.cFileName)
+            names.push_back(name);
     } while (FindNextFileW(search, &found));
     FindClose(search);
     return names;
+}
+
+bool Win32FileSystem::FolderIsWritable(const std::string& folder) {
+    wchar_t probe[MAX_PATH];
+    if (!GetTempFileNameW(Wide(folder).c_str(), L"svt", 0, probe))
+        return false;
+    DeleteFileW(probe);
+    return true;
+}
+
+bool Win32FileSystem::CreateFolder(const std::string& folder) {
+    std::wstring full = FullFolder(Wide(folder));
+    if (full.empty())
+        return false;
+    full.pop_back();
+    SHCreateDirectoryExW(nullptr, full.c_str(), nullptr);
+    DWORD attributes = GetFileAttributesW(full.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }

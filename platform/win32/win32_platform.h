@@ -3,6 +3,7 @@
 // portable program. It must outlive the application and its forms.
 #include "platform/services.h"
 #include "platform/win32/file_system.h"
+#include "platform/win32/folders.h"
 #include "platform/win32/icons.h"
 #include "platform/win32/message_boxes.h"
 #include "platform/win32/registry_store.h"
@@ -28,6 +29,7 @@ private:
     Win32Shell shell_;
     Win32Icons icons_;
     Win32WindowSystem windows_;
+    Win32Folders folders_;
     std::string exeName_;
 };
 

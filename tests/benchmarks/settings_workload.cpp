@@ -27,8 +27,8 @@ void SeedShellValues(RegistryStore& store) {
 } // namespace
 
 SettingsWorkload::SettingsWorkload(RegistryStore& registry)
-    : services_{registry,     fakes_.messageBoxes, fakes_.files,  fakes_.shell,
-                fakes_.icons, fakes_.windows,      fakes_.exeName} {
+    : services_{registry,     fakes_.messageBoxes, fakes_.files,   fakes_.shell,
+                fakes_.icons, fakes_.windows,      fakes_.folders, fakes_.exeName} {
     SeedShellValues(registry);
     application_ = std::make_unique<TApplication>(services_);
     form_ = application_->CreateForm<TForm1>(texts_);

@@ -28,8 +28,8 @@ void HeadlessWindows::Run(TApplication& application) {
 }
 
 Platform FakePlatform::Services() {
-    return Platform{*registryInUse_, *messageBoxesInUse_, *filesInUse_, *shellInUse_,
-                    *iconsInUse_,    *windowsInUse_,      exeName};
+    return Platform{*registryInUse_, *messageBoxesInUse_, *filesInUse_,   *shellInUse_,
+                    *iconsInUse_,    *windowsInUse_,      *foldersInUse_, exeName};
 }
 
 FakePlatform& FakePlatform::Replace(RegistryStore& store) {
@@ -59,5 +59,10 @@ FakePlatform& FakePlatform::Replace(Icons& replacement) {
 
 FakePlatform& FakePlatform::Replace(WindowSystem& replacement) {
     windowsInUse_ = &replacement;
+    return *this;
+}
+
+FakePlatform& FakePlatform::Replace(Folders& replacement) {
+    foldersInUse_ = &replacement;
     return *this;
 }

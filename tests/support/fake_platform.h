@@ -64,6 +64,12 @@ public:
     int quitCount = 0;
 };
 
+class FakeFolders : public Folders {
+public:
+    std::string ApplicationData() override { return applicationData; }
+    std::string applicationData = "C:\\Users\\Ola\\AppData\\Roaming\\";
+};
+
 // The one place a test's services are put together: every service is its double below
 // unless the test has put another in its place.
 class FakePlatform {
@@ -77,6 +83,7 @@ public:
     FakePlatform& Replace(Shell& replacement);
     FakePlatform& Replace(Icons& replacement);
     FakePlatform& Replace(WindowSystem& replacement);
+    FakePlatform& Replace(Folders& replacement);
 
     MemoryRegistryStore registry;
     ScriptedMessageBoxes messageBoxes;
@@ -84,6 +91,7 @@ public:
     RecordingShell shell;
     FakeIcons icons;
     HeadlessWindows windows;
+    FakeFolders folders;
     std::string exeName = "C:\\Program Files\\Sorvanto\\sorvanto.exe";
 
 private:
@@ -93,4 +101,5 @@ private:
     Shell* shellInUse_ = &shell;
     Icons* iconsInUse_ = &icons;
     WindowSystem* windowsInUse_ = &windows;
+    Folders* foldersInUse_ = &folders;
 };
