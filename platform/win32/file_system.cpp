@@ -124,11 +124,20 @@ std::vector<std::string> Win32FileSystem::FindFiles(const std::string& pattern) 
 }
 
 bool Win32FileSystem::FolderIsWritable(const std::string& folder) {
-    wchar_t probe[MAX_PATH];
-    if (!GetTempFileNameW(Wide(folder).c_str(), L"svt", 0, probe))
-        return false;
-    DeleteFileW(probe);
-    return true;
+    // Not GetTempFileNameW: Wine's gives a name even where it could not create the file.
+    std::wstring base = Wide(folder) + L"svt" + std::to_wstring(GetCurrentProcessId()) + L"-";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::wstring probe = base + std::to_wstring(attempt) + L".tmp";
+        HANDLE file = CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+        if (file != INVALID_HANDLE_VALUE) {
+            CloseHandle(file);
+            return true;
+        }
+        if (GetLastError() != ERROR_FILE_EXISTS)
+            return false;
+    }
+    return false;
 }
 
 bool Win32FileSystem::CreateFolder(const std::string& folder) {
