@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ googletest libgtest-dev libbenchmark-dev
     g++-mingw-w64-x86-64 wine wine64 fonts-wine fonts-liberation
-    xvfb xauth openbox imagemagick x11-utils python3
+    xvfb xauth openbox imagemagick x11-utils python3 zip unzip
 )
 missing=()
 for p in "${packages[@]}"; do
