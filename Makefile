@@ -3,7 +3,7 @@ SHELL := /bin/bash
 NATIVE := build/native
 WIN64 := build/win64
 
-.PHONY: deps build native win64 test run screenshot package benchmark format clean
+.PHONY: deps build native win64 test run screenshot package benchmark fuzz format clean
 
 deps:
 	@tools/install-deps.sh
@@ -33,6 +33,9 @@ package: deps win64
 
 benchmark: deps win64
 	@tools/run-benchmarks.sh
+
+fuzz: deps
+	@tools/run-fuzz.sh
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
