@@ -3,7 +3,7 @@ SHELL := /bin/bash
 NATIVE := build/native
 WIN64 := build/win64
 
-.PHONY: deps build native win64 test run screenshot benchmark format clean
+.PHONY: deps build native win64 test run screenshot package benchmark fuzz format clean
 
 deps:
 	@tools/install-deps.sh
@@ -23,13 +23,19 @@ test: deps build
 	@tools/run-tests.sh $(NATIVE) $(WIN64)
 
 run: deps build
-	@tools/run-demo.sh $(WIN64)/sorvanto.exe
+	@tools/run-demo.sh $(WIN64)
 
 screenshot: deps build
 	@tools/screenshots.sh $(WIN64)
 
+package: deps win64
+	@tools/package.sh $(WIN64)
+
 benchmark: deps win64
 	@tools/run-benchmarks.sh
+
+fuzz: deps
+	@tools/run-fuzz.sh
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -22,7 +22,7 @@ TForm1::TForm1(TApplication& application, MessageTexts& texts) : TForm(applicati
     icons_ = std::make_unique<ShellIcons>(*this);
     programs_ = std::make_unique<InstalledPrograms>(*this, application, texts_);
     profiles_ = std::make_unique<Profiles>();
-    languages_ = std::make_unique<Languages>();
+    languages_ = std::make_unique<Languages>(*this, application, texts_);
     application.Services().windows.CreateViews(*this);
     DoCreate();
 }

@@ -13,7 +13,7 @@ void TForm1::FormCreate(TObject* sender) {
     // An index file that cannot be read is reported, and the window is built all the same:
     // everything after this step is needed by the rest of the program.
     try {
-        LanguagesPart().Index().Load(app.Services().files, app.ExeName());
+        LanguagesPart().Index().Load(app.Services().files, app.Services().folders, app.ExeName());
     } catch (const std::exception& e) {
         app.HandleException(e);
     }

@@ -45,21 +45,22 @@ public:
     }
 
 private:
+    // The methods are copied into the lambdas by name: clang before 16 (the fuzz build's)
+    // cannot capture a structured binding.
     template <class Part, class FindPart>
     void JoinFound(const HandlerTable<Part>& table, FindPart part) {
         for (auto [name, method] : table.notify)
-            Add(notify_, name, TNotifyEvent([=](TObject* s) { (part().*method)(s); }));
+            Add(notify_, name, TNotifyEvent([=, m = method](TObject* s) { (part().*m)(s); }));
         for (auto [name, method] : table.keyPress)
             Add(keyPress_, name,
-                TKeyPressEvent([=](TObject* s, char& key) { (part().*method)(s, key); }));
+                TKeyPressEvent([=, m = method](TObject* s, char& key) { (part().*m)(s, key); }));
         for (auto [name, method] : table.close)
             Add(close_, name,
-                TCloseEvent([=](TObject* s, TCloseAction& a) { (part().*method)(s, a); }));
+                TCloseEvent([=, m = method](TObject* s, TCloseAction& a) { (part().*m)(s, a); }));
         for (auto [name, method] : table.drawItem)
             Add(drawItem_, name,
-                TDrawItemEvent([=](TWinControl* c, int i, const TRect& r, TOwnerDrawState st) {
-                    (part().*method)(c, i, r, st);
-                }));
+                TDrawItemEvent([=, m = method](TWinControl* c, int i, const TRect& r,
+                                               TOwnerDrawState st) { (part().*m)(c, i, r, st); }));
     }
 
     template <class Event>

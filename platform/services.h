@@ -41,8 +41,14 @@ public:
     virtual bool ReplaceContent(const std::string& name, const std::string& content) = 0;
     virtual bool RemoveFile(const std::string& name) = 0;
     // Names (without folder) of the files matching a pattern such as "C:\dir\*.svl" that are
-    // neither folders nor system files.
+    // neither folders nor system files. A name that Windows-1250 cannot spell exactly is left
+    // out, since the program could not open that file again by the name it would get.
     virtual std::vector<std::string> FindFiles(const std::string& pattern) = 0;
+    // Whether a new file can be created in a folder (such as "C:\dir\").
+    virtual bool FolderIsWritable(const std::string& folder) = 0;
+    // Creates a folder with the folders above it that are missing; true when it is there
+    // afterwards.
+    virtual bool CreateFolder(const std::string& folder) = 0;
 };
 
 class Shell {
@@ -85,6 +91,15 @@ public:
     virtual void Quit() = 0;
 };
 
+// The user's own folders, as full paths ending in a backslash; "" when the system names none
+// or names one that Windows-1250 cannot spell exactly.
+class Folders {
+public:
+    virtual ~Folders() = default;
+    // The user's roaming application data (%APPDATA%).
+    virtual std::string ApplicationData() = 0;
+};
+
 struct Platform {
     RegistryStore& registry;
     MessageBoxes& messageBoxes;
@@ -93,5 +108,6 @@ struct Platform {
     Icons& icons;
     WindowSystem& windows;
     Processes& processes;
+    Folders& folders;
     std::string exeName;
 };

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that the builds and tests need, and nothing when all are
-# there already.
+# Installs the Debian packages that the builds and tests need, and those named on the
+# command line (such as clang for `make fuzz`), and nothing when all are there already.
 set -euo pipefail
 packages=(
     cmake ninja-build g++ googletest libgtest-dev libbenchmark-dev
     g++-mingw-w64-x86-64 wine wine64 fonts-wine fonts-liberation
-    xvfb xauth openbox imagemagick x11-utils python3
+    xvfb xauth openbox imagemagick x11-utils python3 zip unzip
+    "$@"
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Pictures of the main window, one per tab, in build/screenshots/; the first one (the tab the
-# program opens on) is also the README's picture.
+# program opens on) is also the README's picture. The program runs as a user first gets it:
+# freshly unpacked with its language files, so in English.
 set -euo pipefail
 win64=$(realpath "$1")
 cd "$(dirname "$0")/.."
@@ -8,9 +9,10 @@ source tools/wine-session.sh
 wine_session_start "$PWD/build/wine-shots" headless
 out=build/screenshots
 mkdir -p "$out"
+tools/stage-program.sh "$win64" "$out/program" fresh
 helper() { wine "$win64/screenshot_helper.exe" "$@"; }
 
-wine "$win64/sorvanto.exe" &
+wine "$out/program/sorvanto.exe" &
 program=$!
 helper wait
 sleep 1

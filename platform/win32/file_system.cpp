@@ -113,9 +113,39 @@ std::vector<std::string> Win32FileSystem::FindFiles(const std::string& pattern) 
         return names;
     // Read-only, hidden and archived files count; folders and system files do not.
     do {
-        if (!(found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_SYSTEM)))
-            names.push_back(Narrow(found.cFileName));
+        if (found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_SYSTEM))
+            continue;
+        std::string name = Narrow(found.cFileName);
+        if (Wide(name) == found.cFileName)
+            names.push_back(name);
     } while (FindNextFileW(search, &found));
     FindClose(search);
     return names;
+}
+
+bool Win32FileSystem::FolderIsWritable(const std::string& folder) {
+    // Not GetTempFileNameW: Wine's gives a name even where it could not create the file.
+    std::wstring base = Wide(folder) + L"svt" + std::to_wstring(GetCurrentProcessId()) + L"-";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::wstring probe = base + std::to_wstring(attempt) + L".tmp";
+        HANDLE file = CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+        if (file != INVALID_HANDLE_VALUE) {
+            CloseHandle(file);
+            return true;
+        }
+        if (GetLastError() != ERROR_FILE_EXISTS)
+            return false;
+    }
+    return false;
+}
+
+bool Win32FileSystem::CreateFolder(const std::string& folder) {
+    std::wstring full = FullFolder(Wide(folder));
+    if (full.empty())
+        return false;
+    full.pop_back();
+    SHCreateDirectoryExW(nullptr, full.c_str(), nullptr);
+    DWORD attributes = GetFileAttributesW(full.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }

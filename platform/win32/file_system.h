@@ -12,4 +12,8 @@ public:
     bool RemoveFile(const std::string& name) override;
     // The names in the order the file system lists them.
     std::vector<std::string> FindFiles(const std::string& pattern) override;
+    // Creates a file in the folder that goes away when closed: only trying tells, since the
+    // folder's attributes say nothing about the user's rights.
+    bool FolderIsWritable(const std::string& folder) override;
+    bool CreateFolder(const std::string& folder) override;
 };

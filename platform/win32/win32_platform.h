@@ -3,6 +3,7 @@
 // portable program. It must outlive the application and its forms.
 #include "platform/services.h"
 #include "platform/win32/file_system.h"
+#include "platform/win32/folders.h"
 #include "platform/win32/icons.h"
 #include "platform/win32/message_boxes.h"
 #include "platform/win32/processes.h"
@@ -30,6 +31,7 @@ private:
     Win32Icons icons_;
     Win32WindowSystem windows_;
     Win32Processes processes_;
+    Win32Folders folders_;
     std::string exeName_;
 };
 

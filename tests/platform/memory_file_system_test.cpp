@@ -53,4 +53,16 @@ TEST(MemoryFileSystem, RefusedWritesAndUnreadableFilesLeaveTheContent) {
     EXPECT_EQ(files.Content("C:\\locked.svl"), "secret");
 }
 
+TEST(MemoryFileSystem, AReadOnlyFolderTakesNoNewOrReplacedFiles) {
+    MemoryFileSystem files;
+    files.AddFile("C:\\Program\\srvt.ini", "old");
+    files.MakeFolderReadOnly("c:\\program\\");
+    EXPECT_FALSE(files.FolderIsWritable("C:\\Program\\"));
+    EXPECT_TRUE(files.FolderIsWritable("C:\\Program\\Sub\\"));
+    EXPECT_FALSE(files.ReplaceContent("C:\\Program\\srvt.ini", "new"));
+    EXPECT_FALSE(files.ReplaceContent("C:\\Program\\other.ini", "new"));
+    EXPECT_TRUE(files.ReplaceContent("C:\\Program\\Sub\\srvt.ini", "new"));
+    EXPECT_EQ(files.Content("C:\\Program\\srvt.ini"), "old");
+}
+
 } // namespace

@@ -28,8 +28,9 @@ void HeadlessWindows::Run(TApplication& application) {
 }
 
 Platform FakePlatform::Services() {
-    return Platform{*registryInUse_, *messageBoxesInUse_, *filesInUse_,     *shellInUse_,
-                    *iconsInUse_,    *windowsInUse_,      *processesInUse_, exeName};
+    return Platform{*registryInUse_,  *messageBoxesInUse_, *filesInUse_,
+                    *shellInUse_,     *iconsInUse_,        *windowsInUse_,
+                    *processesInUse_, *foldersInUse_,      exeName};
 }
 
 FakePlatform& FakePlatform::Replace(RegistryStore& store) {
@@ -64,5 +65,10 @@ FakePlatform& FakePlatform::Replace(WindowSystem& replacement) {
 
 FakePlatform& FakePlatform::Replace(Processes& replacement) {
     processesInUse_ = &replacement;
+    return *this;
+}
+
+FakePlatform& FakePlatform::Replace(Folders& replacement) {
+    foldersInUse_ = &replacement;
     return *this;
 }

@@ -71,6 +71,12 @@ public:
     int quitCount = 0;
 };
 
+class FakeFolders : public Folders {
+public:
+    std::string ApplicationData() override { return applicationData; }
+    std::string applicationData = "C:\\Users\\Ola\\AppData\\Roaming\\";
+};
+
 // The one place a test's services are put together: every service is its double below
 // unless the test has put another in its place.
 class FakePlatform {
@@ -85,6 +91,7 @@ public:
     FakePlatform& Replace(Icons& replacement);
     FakePlatform& Replace(WindowSystem& replacement);
     FakePlatform& Replace(Processes& replacement);
+    FakePlatform& Replace(Folders& replacement);
 
     MemoryRegistryStore registry;
     ScriptedMessageBoxes messageBoxes;
@@ -93,6 +100,7 @@ public:
     FakeIcons icons;
     HeadlessWindows windows;
     RecordingProcesses processes;
+    FakeFolders folders;
     std::string exeName = "C:\\Program Files\\Sorvanto\\sorvanto.exe";
 
 private:
@@ -103,4 +111,5 @@ private:
     Icons* iconsInUse_ = &icons;
     WindowSystem* windowsInUse_ = &windows;
     Processes* processesInUse_ = &processes;
+    Folders* foldersInUse_ = &folders;
 };

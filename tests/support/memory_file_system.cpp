@@ -41,7 +41,7 @@ std::optional<std::string> MemoryFileSystem::ReadFile(const std::string& name) {
 bool MemoryFileSystem::ReplaceContent(const std::string& name, const std::string& content) {
     bool refused = std::any_of(unwritable_.begin(), unwritable_.end(),
                                [&](const std::string& n) { return SameTextAscii(n, name); });
-    if (refused)
+    if (refused || InReadOnlyFolder(name))
         return false;
     Store(name, content);
     return true;
@@ -67,6 +67,10 @@ std::vector<std::string> MemoryFileSystem::FindFiles(const std::string& pattern)
     return names;
 }
 
+bool MemoryFileSystem::FolderIsWritable(const std::string& folder) {
+    return !InReadOnlyFolder(folder);
+}
+
 void MemoryFileSystem::AddFile(const std::string& name, const std::string& bytes) {
     Store(name, bytes);
 }
@@ -85,6 +89,17 @@ void MemoryFileSystem::FailWritesTo(const std::string& name) {
 void MemoryFileSystem::MakeUnreadable(const std::string& name) {
     if (File* file = Find(name))
         file->unreadable = true;
+}
+
+void MemoryFileSystem::MakeFolderReadOnly(const std::string& folder) {
+    readOnlyFolders_.push_back(folder);
+}
+
+// A folder name ends in a backslash, so a folder lies in itself.
+bool MemoryFileSystem::InReadOnlyFolder(const std::string& name) const {
+    std::string folder = ExtractFilePath(name);
+    return std::any_of(readOnlyFolders_.begin(), readOnlyFolders_.end(),
+                       [&](const std::string& f) { return SameTextAscii(f, folder); });
 }
 
 // A replaced file keeps its place in the listing and the spelling it was created with, and is

@@ -16,6 +16,9 @@ public:
     // Matches "*" and "?" in the last part of the pattern against the files directly in its
     // folder; the names come in the order the files were created, which is not sorted.
     std::vector<std::string> FindFiles(const std::string& pattern) override;
+    bool FolderIsWritable(const std::string& folder) override;
+    // Folders are there whenever a name needs them.
+    bool CreateFolder(const std::string& /*folder*/) override { return true; }
 
     void AddFile(const std::string& name, const std::string& bytes);
     // The bytes of a file, or nothing when it does not exist.
@@ -24,6 +27,8 @@ public:
     void FailWritesTo(const std::string& name);
     // An added file stays listed and existing, but ReadFile gets nothing, like a locked file.
     void MakeUnreadable(const std::string& name);
+    // From now on no file directly in `folder` ("C:\dir\") can be created or replaced.
+    void MakeFolderReadOnly(const std::string& folder);
 
 private:
     struct File {
@@ -32,9 +37,11 @@ private:
         bool unreadable = false;
     };
     void Store(const std::string& name, const std::string& content);
+    bool InReadOnlyFolder(const std::string& name) const;
     File* Find(const std::string& name);
     const File* Find(const std::string& name) const;
 
     std::vector<File> files_;
     std::vector<std::string> unwritable_;
+    std::vector<std::string> readOnlyFolders_;
 };

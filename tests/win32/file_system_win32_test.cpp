@@ -177,6 +177,34 @@ TEST_F(Win32FileSystemTest, FindFilesSkipsSystemFiles) {
     EXPECT_EQ(files.FindFiles(Path("*.svl")), Names{});
 }
 
+// Such a name would come back with "?" in place of the letters it cannot hold.
+TEST_F(Win32FileSystemTest, FindFilesLeavesOutNamesWindows1250CannotSpell) {
+    Write("plain.svl", "");
+    HANDLE greek = CreateFileW(
+        (Wide(Path("")) + L"\u0395\u03bb\u03bb\u03b7\u03bd\u03b9\u03ba\u03ac.svl").c_str(),
+        GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(greek, INVALID_HANDLE_VALUE);
+    CloseHandle(greek);
+    EXPECT_EQ(files.FindFiles(Path("*.svl")), Names{"plain.svl"});
+}
+
+TEST_F(Win32FileSystemTest, AFolderIsWritableWhenAFileCanBeMadeInIt) {
+    EXPECT_TRUE(files.FolderIsWritable(Path("")));
+    EXPECT_EQ(Entries(), Names{}) << "the trial file was left behind";
+    EXPECT_FALSE(files.FolderIsWritable(Path("missing\\")));
+}
+
+TEST_F(Win32FileSystemTest, CreateFolderMakesTheMissingFoldersAbove) {
+    EXPECT_TRUE(files.CreateFolder(Path("a\\b\\")));
+    bool made = files.ReplaceContent(Path("a\\b\\srvt.ini"), "x");
+    EXPECT_TRUE(files.CreateFolder(Path("a\\b\\")));
+    DeleteFileW(Wide(Path("a\\b\\srvt.ini")).c_str());
+    RemoveDirectoryW(Wide(Path("a\\b")).c_str());
+    EXPECT_TRUE(made);
+    Write("file.txt", "");
+    EXPECT_FALSE(files.CreateFolder(Path("file.txt\\")));
+}
+
 TEST_F(Win32FileSystemTest, MissingFilesAndFoldersReadAsNothing) {
     ASSERT_TRUE(CreateDirectoryW(Wide(Path("folder")).c_str(), nullptr));
     EXPECT_EQ(files.ReadFile(Path("missing.svl")), std::nullopt);

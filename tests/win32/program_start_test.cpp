@@ -1,6 +1,9 @@
 // sorvanto.exe itself: it starts, shows its main window on the About tab, and ends with
 // exit code 0 when that window is closed; with a stored password it first asks for it.
+// It runs from a folder of its own without language files, so in its built-in texts.
 // A picture of the window is kept beside the tests.
+#include "tests/win32/started_program.h"
+
 #include "platform/win32/windows_api.h"
 
 #include <gtest/gtest.h>
@@ -12,51 +15,6 @@
 #include <vector>
 
 namespace {
-
-std::wstring BesideThisProgram(const wchar_t* name) {
-    wchar_t path[MAX_PATH];
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder(path);
-    return folder.substr(0, folder.find_last_of(L'\\') + 1) + name;
-}
-
-struct Search {
-    DWORD process;
-    const wchar_t* title;
-    bool mustBeVisible;
-    HWND found;
-};
-
-// The top-level window of a process with the given title; only a visible one when asked.
-HWND FindProcessWindow(DWORD process, const wchar_t* title, bool mustBeVisible) {
-    Search search{process, title, mustBeVisible, nullptr};
-    EnumWindows(
-        [](HWND w, LPARAM p) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(p);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(w, &owner);
-            wchar_t text[64] = {};
-            GetWindowTextW(w, text, 64);
-            if (owner == s->process && (IsWindowVisible(w) || !s->mustBeVisible) &&
-                std::wstring(text) == s->title) {
-                s->found = w;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-// The visible top-level window of a process with the given title, waiting up to 20 s.
-HWND WaitForWindow(DWORD process, const wchar_t* title) {
-    for (int i = 0; i < 200; ++i) {
-        if (HWND found = FindProcessWindow(process, title, true))
-            return found;
-        Sleep(100);
-    }
-    return nullptr;
-}
 
 // Writes what the screen shows of a window as a 24-bit BMP file.
 void SaveScreenshot(HWND window, const std::wstring& file) {
@@ -87,41 +45,6 @@ void SaveScreenshot(HWND window, const std::wstring& file) {
     ReleaseDC(nullptr, screen);
 }
 
-// A started sorvanto.exe, ended by the test if it is still running.
-class StartedProgram {
-public:
-    StartedProgram() {
-        std::wstring exe = BesideThisProgram(L"sorvanto.exe");
-        STARTUPINFOW startup{};
-        startup.cb = sizeof(startup);
-        std::wstring commandLine = L"\"" + exe + L"\" ignored-argument";
-        started_ = CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
-                                  nullptr, nullptr, &startup, &process_);
-    }
-    ~StartedProgram() {
-        if (!started_)
-            return;
-        if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT)
-            TerminateProcess(process_.hProcess, 1);
-        CloseHandle(process_.hThread);
-        CloseHandle(process_.hProcess);
-    }
-    bool Started() const { return started_; }
-    DWORD Id() const { return process_.dwProcessId; }
-    // The exit code once the process has ended within 10 s; nothing if it still runs.
-    std::optional<DWORD> ExitCode() const {
-        if (WaitForSingleObject(process_.hProcess, 10000) != WAIT_OBJECT_0)
-            return std::nullopt;
-        DWORD code = 1;
-        GetExitCodeProcess(process_.hProcess, &code);
-        return code;
-    }
-
-private:
-    bool started_ = false;
-    PROCESS_INFORMATION process_{};
-};
-
 void StorePassword(const wchar_t* password) {
     HKEY key;
     ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, L"Software\\SRVT\\SRVT", 0, nullptr, 0, KEY_WRITE,
@@ -149,7 +72,8 @@ protected:
 
 TEST_F(ProgramStart, ShowsTheMainWindowOnTheAboutTabAndEndsWithZero) {
     // No stored password: the program opens straight on its main window.
-    StartedProgram program;
+    ProgramFolder folder;
+    StartedProgram program(folder.Exe());
     ASSERT_TRUE(program.Started());
 
     HWND main = WaitForWindow(program.Id(), L"Sorvanto");
@@ -163,6 +87,7 @@ TEST_F(ProgramStart, ShowsTheMainWindowOnTheAboutTabAndEndsWithZero) {
     ASSERT_NE(tabs, nullptr);
     EXPECT_EQ(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0), 10);
     EXPECT_EQ(SendMessageW(tabs, TCM_GETCURSEL, 0, 0), 9);
+    EXPECT_EQ(TabText(tabs, 9), L"O programie");
     Sleep(300);
     SaveScreenshot(main, BesideThisProgram(L"sorvanto-start.bmp"));
 
@@ -176,7 +101,7 @@ protected:
     void SetUp() override {
         ProgramStart::SetUp();
         StorePassword(L"Tajne");
-        program = std::make_unique<StartedProgram>();
+        program = std::make_unique<StartedProgram>(folder.Exe());
         ASSERT_TRUE(program->Started());
         password = WaitForWindow(program->Id(), L"Password");
         ASSERT_NE(password, nullptr);
@@ -184,6 +109,7 @@ protected:
         ASSERT_NE(edit, nullptr);
     }
 
+    ProgramFolder folder;
     std::unique_ptr<StartedProgram> program;
     HWND password = nullptr;
     HWND edit = nullptr;
