@@ -75,6 +75,41 @@ public:
     virtual void Quit() = 0;
 };
 
+// Files by their UTF-16 names, for the folders Windows names for the user: their names may
+// hold any script (a user name in Cyrillic, say), which Windows-1250 cannot.
+class UnicodeFileSystem {
+public:
+    virtual ~UnicodeFileSystem() = default;
+    // Creates the folder and any missing parents; true when it is there as a folder.
+    virtual bool CreateFolder(const std::u16string& path) = 0;
+    // Writes a file that does not exist yet, whole or not at all; false when the name is
+    // taken (the file there is left as it is) or the file cannot be written.
+    virtual bool CreateNewFile(const std::u16string& name, const std::string& content) = 0;
+    // Names (without folder) of the files matching a pattern such as u"C:\dir\*.reg".
+    virtual std::vector<std::u16string> FindFiles(const std::u16string& pattern) = 0;
+    virtual bool RemoveFile(const std::u16string& name) = 0;
+};
+
+// The folders Windows keeps for the user, as full UTF-16 paths without a final backslash.
+class Folders {
+public:
+    virtual ~Folders() = default;
+    // %LOCALAPPDATA%: the user's data that stays on this machine; empty when Windows names
+    // none.
+    virtual std::u16string LocalApplicationData() = 0;
+};
+
+struct LocalTime {
+    int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+};
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    // The date and time of the user's time zone.
+    virtual LocalTime Now() = 0;
+};
+
 struct Platform {
     RegistryStore& registry;
     MessageBoxes& messageBoxes;
@@ -83,4 +118,7 @@ struct Platform {
     Icons& icons;
     WindowSystem& windows;
     std::string exeName;
+    UnicodeFileSystem& unicodeFiles;
+    Folders& folders;
+    Clock& clock;
 };

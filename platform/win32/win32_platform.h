@@ -2,11 +2,14 @@
 // Every Win32 service of the program, owned in one place; Services() hands them to the
 // portable program. It must outlive the application and its forms.
 #include "platform/services.h"
+#include "platform/win32/clock.h"
 #include "platform/win32/file_system.h"
+#include "platform/win32/folders.h"
 #include "platform/win32/icons.h"
 #include "platform/win32/message_boxes.h"
 #include "platform/win32/registry_store.h"
 #include "platform/win32/shell.h"
+#include "platform/win32/unicode_file_system.h"
 #include "platform/win32/window_system.h"
 
 #include "platform/win32/windows_api.h"
@@ -28,6 +31,9 @@ private:
     Win32Shell shell_;
     Win32Icons icons_;
     Win32WindowSystem windows_;
+    Win32UnicodeFileSystem unicodeFiles_;
+    Win32Folders folders_;
+    Win32Clock clock_;
     std::string exeName_;
 };
 

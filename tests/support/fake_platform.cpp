@@ -29,7 +29,8 @@ void HeadlessWindows::Run(TApplication& application) {
 
 Platform FakePlatform::Services() {
     return Platform{*registryInUse_, *messageBoxesInUse_, *filesInUse_, *shellInUse_,
-                    *iconsInUse_,    *windowsInUse_,      exeName};
+                    *iconsInUse_,    *windowsInUse_,      exeName,      *unicodeFilesInUse_,
+                    *foldersInUse_,  *clockInUse_};
 }
 
 FakePlatform& FakePlatform::Replace(RegistryStore& store) {
@@ -59,5 +60,20 @@ FakePlatform& FakePlatform::Replace(Icons& replacement) {
 
 FakePlatform& FakePlatform::Replace(WindowSystem& replacement) {
     windowsInUse_ = &replacement;
+    return *this;
+}
+
+FakePlatform& FakePlatform::Replace(UnicodeFileSystem& replacement) {
+    unicodeFilesInUse_ = &replacement;
+    return *this;
+}
+
+FakePlatform& FakePlatform::Replace(Folders& replacement) {
+    foldersInUse_ = &replacement;
+    return *this;
+}
+
+FakePlatform& FakePlatform::Replace(Clock& replacement) {
+    clockInUse_ = &replacement;
     return *this;
 }

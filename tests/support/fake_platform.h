@@ -5,6 +5,7 @@
 #include "platform/memory_registry_store.h"
 #include "platform/services.h"
 #include "tests/support/memory_file_system.h"
+#include "tests/support/memory_unicode_file_system.h"
 
 #include <deque>
 #include <functional>
@@ -64,6 +65,19 @@ public:
     int quitCount = 0;
 };
 
+class FakeFolders : public Folders {
+public:
+    std::u16string LocalApplicationData() override { return localApplicationData; }
+    std::u16string localApplicationData = u"C:\\Users\\Jan\\AppData\\Local";
+};
+
+// A clock that shows the time a test gives it.
+class FixedClock : public Clock {
+public:
+    LocalTime Now() override { return now; }
+    LocalTime now{2026, 12, 11, 14, 5, 33};
+};
+
 // The one place a test's services are put together: every service is its double below
 // unless the test has put another in its place.
 class FakePlatform {
@@ -77,6 +91,9 @@ public:
     FakePlatform& Replace(Shell& replacement);
     FakePlatform& Replace(Icons& replacement);
     FakePlatform& Replace(WindowSystem& replacement);
+    FakePlatform& Replace(UnicodeFileSystem& replacement);
+    FakePlatform& Replace(Folders& replacement);
+    FakePlatform& Replace(Clock& replacement);
 
     MemoryRegistryStore registry;
     ScriptedMessageBoxes messageBoxes;
@@ -84,6 +101,9 @@ public:
     RecordingShell shell;
     FakeIcons icons;
     HeadlessWindows windows;
+    MemoryUnicodeFileSystem unicodeFiles;
+    FakeFolders folders;
+    FixedClock clock;
     std::string exeName = "C:\\Program Files\\Sorvanto\\sorvanto.exe";
 
 private:
@@ -93,4 +113,7 @@ private:
     Shell* shellInUse_ = &shell;
     Icons* iconsInUse_ = &icons;
     WindowSystem* windowsInUse_ = &windows;
+    UnicodeFileSystem* unicodeFilesInUse_ = &unicodeFiles;
+    Folders* foldersInUse_ = &folders;
+    Clock* clockInUse_ = &clock;
 };
