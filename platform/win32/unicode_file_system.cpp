@@ -39,15 +39,14 @@ bool Win32UnicodeFileSystem::CreateFolder(const std::u16string& path) {
 
 bool Win32UnicodeFileSystem::CreateNewFile(const std::u16string& name, const std::string& content) {
     std::wstring target = AsWide(name);
-    std::size_t slash = target.rfind(L'\\');
-    std::wstring folder = slash == std::wstring::npos ? L"." : target.substr(0, slash + 1);
-    wchar_t temporary[MAX_PATH];
-    if (!GetTempFileNameW(folder.c_str(), L"svt", 0, temporary))
+    FileHandle file(CreateFileW(target.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.IsOpen())
         return false;
-    if (WriteWholeFile(temporary, content) &&
-        MoveFileExW(temporary, target.c_str(), MOVEFILE_WRITE_THROUGH))
+    if (WriteAndFlush(file, content) && file.Close())
         return true;
-    DeleteFileW(temporary);
+    file.Close();
+    DeleteFileW(target.c_str());
     return false;
 }
 

@@ -5,8 +5,8 @@
 class Win32UnicodeFileSystem : public UnicodeFileSystem {
 public:
     bool CreateFolder(const std::u16string& path) override;
-    // Written to a GetTempFileNameW file beside it, flushed, and renamed to the name without
-    // replacing: a journal appears whole or not at all, and never in place of another.
+    // Made only when the name is free (CREATE_NEW), written and flushed to the disk before it
+    // is closed; a file that could not be written in full is removed again.
     bool CreateNewFile(const std::u16string& name, const std::string& content) override;
     // Folders are not listed.
     std::vector<std::u16string> FindFiles(const std::u16string& pattern) override;

@@ -8,11 +8,7 @@ bool FileHandle::Close() {
     return closed;
 }
 
-bool WriteWholeFile(const std::wstring& name, const std::string& content) {
-    FileHandle file(CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.IsOpen())
-        return false;
+bool WriteAndFlush(const FileHandle& file, const std::string& content) {
     std::size_t done = 0;
     while (done < content.size()) {
         DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(content.size() - done, 1 << 20));
@@ -21,5 +17,11 @@ bool WriteWholeFile(const std::wstring& name, const std::string& content) {
             return false;
         done += written;
     }
-    return FlushFileBuffers(file.Get()) && file.Close();
+    return FlushFileBuffers(file.Get());
+}
+
+bool WriteWholeFile(const std::wstring& name, const std::string& content) {
+    FileHandle file(CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    return file.IsOpen() && WriteAndFlush(file, content) && file.Close();
 }

@@ -20,5 +20,7 @@ private:
     HANDLE handle_;
 };
 
+// Writes all of `content` to an open file and flushes it to the disk; false on any failure.
+bool WriteAndFlush(const FileHandle& file, const std::string& content);
 // Creates or empties the file and writes `content`, flushed; false on any failure.
 bool WriteWholeFile(const std::wstring& name, const std::string& content);
