@@ -12,11 +12,19 @@ class RealKeys {
 public:
     explicit RealKeys(RegistryStore& store) : store_(store) {}
 
-    // The key, or null when it does not exist (or cannot be opened).
+    // The key, or null when it does not exist or cannot be opened.
     RegistryKey* Find(const KeyPlace& place);
-    bool Exists(const KeyPlace& place) { return Find(place) != nullptr; }
+    // A key that cannot be opened may exist all the same (one the user may not read): it
+    // must never be taken for a key the operation creates, whose removal would take it away.
+    bool Exists(const KeyPlace& place);
 
 private:
+    struct Known {
+        std::unique_ptr<RegistryKey> key;
+        bool exists = false;
+    };
+    Known& Look(const KeyPlace& place);
+
     RegistryStore& store_;
-    std::map<std::u16string, std::unique_ptr<RegistryKey>> opened_;
+    std::map<std::u16string, Known> known_;
 };
