@@ -12,6 +12,10 @@
 //     UndoJournal(application.Services()).SaveBefore("Apply", writes);
 //     writes(application.Services().registry);
 //
+// What is rehearsed need only touch the same places as what runs after it: writes that the
+// operation spreads over several steps (with notifications between them) are rehearsed
+// together, once, before the first.
+//
 // The journals are kept in %LOCALAPPDATA%\Sorvanto\Undo (see journal_folder.h).
 #include <functional>
 #include <string>
@@ -26,6 +30,7 @@ class UndoJournal {
 public:
     explicit UndoJournal(const Platform& services);
 
+    // `operation` ends the file's name, so it is a plain word ("Apply", "Remove").
     // Returns the journal's full name. Raises, with nothing written to the registry, when the
     // journal cannot be written ("Cannot create file %s") or when the rehearsal itself
     // raises; the caller's operation must then not start.
