@@ -20,7 +20,7 @@ TForm1::TForm1(TApplication& application, MessageTexts& texts) : TForm(applicati
         std::make_unique<Settings>(*this, application, *changes_, static_cast<WindowSteps&>(*this));
     password_ = std::make_unique<PasswordOption>(*this, *changes_);
     icons_ = std::make_unique<ShellIcons>(*this);
-    programs_ = std::make_unique<InstalledPrograms>();
+    programs_ = std::make_unique<InstalledPrograms>(*this, application, texts_);
     profiles_ = std::make_unique<Profiles>();
     languages_ = std::make_unique<Languages>();
     application.Services().windows.CreateViews(*this);

@@ -63,6 +63,16 @@ public:
     virtual TIcon ApplicationIcon() = 0;
 };
 
+// Other programs, started from a command line.
+class Processes {
+public:
+    virtual ~Processes() = default;
+    // Starts the program a command line names, the line passed exactly as given (no quotes
+    // added, no variables expanded), and returns at once: the program neither waits for it
+    // nor inherits its handles, and a start that fails is not reported.
+    virtual void Start(const std::u16string& commandLine) = 0;
+};
+
 // Windows for the forms and the event loop.
 class WindowSystem {
 public:
@@ -117,6 +127,7 @@ struct Platform {
     Shell& shell;
     Icons& icons;
     WindowSystem& windows;
+    Processes& processes;
     std::string exeName;
     UnicodeFileSystem& unicodeFiles;
     Folders& folders;

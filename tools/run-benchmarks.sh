@@ -12,3 +12,4 @@ source tools/wine-session.sh
 wine_session_start "$PWD/build/wine-bench" headless
 echo "== Wine, real registry"
 wine build/win64/settings_benchmark_wine.exe
+wine build/win64/programs_benchmark_wine.exe

@@ -7,6 +7,7 @@
 #include "platform/win32/folders.h"
 #include "platform/win32/icons.h"
 #include "platform/win32/message_boxes.h"
+#include "platform/win32/processes.h"
 #include "platform/win32/registry_store.h"
 #include "platform/win32/shell.h"
 #include "platform/win32/unicode_file_system.h"
@@ -31,6 +32,7 @@ private:
     Win32Shell shell_;
     Win32Icons icons_;
     Win32WindowSystem windows_;
+    Win32Processes processes_;
     Win32UnicodeFileSystem unicodeFiles_;
     Win32Folders folders_;
     Win32Clock clock_;

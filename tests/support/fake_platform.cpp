@@ -28,9 +28,9 @@ void HeadlessWindows::Run(TApplication& application) {
 }
 
 Platform FakePlatform::Services() {
-    return Platform{*registryInUse_, *messageBoxesInUse_, *filesInUse_, *shellInUse_,
-                    *iconsInUse_,    *windowsInUse_,      exeName,      *unicodeFilesInUse_,
-                    *foldersInUse_,  *clockInUse_};
+    return Platform{*registryInUse_,     *messageBoxesInUse_, *filesInUse_,     *shellInUse_,
+                    *iconsInUse_,        *windowsInUse_,      *processesInUse_, exeName,
+                    *unicodeFilesInUse_, *foldersInUse_,      *clockInUse_};
 }
 
 FakePlatform& FakePlatform::Replace(RegistryStore& store) {
@@ -60,6 +60,11 @@ FakePlatform& FakePlatform::Replace(Icons& replacement) {
 
 FakePlatform& FakePlatform::Replace(WindowSystem& replacement) {
     windowsInUse_ = &replacement;
+    return *this;
+}
+
+FakePlatform& FakePlatform::Replace(Processes& replacement) {
+    processesInUse_ = &replacement;
     return *this;
 }
 

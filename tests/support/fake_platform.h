@@ -40,6 +40,13 @@ public:
     std::vector<std::string> notifications;
 };
 
+class RecordingProcesses : public Processes {
+public:
+    void Start(const std::u16string& commandLine) override { started.push_back(commandLine); }
+
+    std::vector<std::u16string> started;
+};
+
 // An icon picture of the doubles, known by where it came from.
 class FakeIconImage : public IconImage {
 public:
@@ -91,6 +98,7 @@ public:
     FakePlatform& Replace(Shell& replacement);
     FakePlatform& Replace(Icons& replacement);
     FakePlatform& Replace(WindowSystem& replacement);
+    FakePlatform& Replace(Processes& replacement);
     FakePlatform& Replace(UnicodeFileSystem& replacement);
     FakePlatform& Replace(Folders& replacement);
     FakePlatform& Replace(Clock& replacement);
@@ -101,6 +109,7 @@ public:
     RecordingShell shell;
     FakeIcons icons;
     HeadlessWindows windows;
+    RecordingProcesses processes;
     MemoryUnicodeFileSystem unicodeFiles;
     FakeFolders folders;
     FixedClock clock;
@@ -113,6 +122,7 @@ private:
     Shell* shellInUse_ = &shell;
     Icons* iconsInUse_ = &icons;
     WindowSystem* windowsInUse_ = &windows;
+    Processes* processesInUse_ = &processes;
     UnicodeFileSystem* unicodeFilesInUse_ = &unicodeFiles;
     Folders* foldersInUse_ = &folders;
     Clock* clockInUse_ = &clock;
