@@ -56,7 +56,7 @@ void ShellIcons::ClearIconMarks() {
 // The real icons, the picker, the defaults and the cache rebuild are still to be built
 // (issue 9); until then the slots keep their placeholders and the list draws its texts.
 void ShellIcons::ReadIcons() {}
-void ShellIcons::WriteIcons() {}
+void ShellIcons::WriteIcons(RegistryStore& /*store*/) {}
 void ShellIcons::DisplayDialogButtonClick(TObject* /*sender*/) {}
 void ShellIcons::DefaultButtonClick(TObject* /*sender*/) {}
 void ShellIcons::RCIButtonClick(TObject* /*sender*/) {}

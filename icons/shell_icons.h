@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+class RegistryStore;
 class TComponent;
 class TIcon;
 class TImageList;
@@ -29,7 +30,7 @@ public:
     // The icon steps of Read and Apply.
     void ClearIconMarks();
     void ReadIcons();
-    void WriteIcons();
+    void WriteIcons(RegistryStore& store);
 
     void DisplayDialogButtonClick(TObject* sender);
     void DefaultButtonClick(TObject* sender);

@@ -51,7 +51,7 @@ private:
     void LanguageStep(TObject* sender) override;
     void ClearIconMarks() override;
     void ReadIcons() override;
-    void WriteIcons() override;
+    void WriteIcons(RegistryStore& store) override;
 
     MessageTexts& texts_;
     std::unique_ptr<ChangeTracker> changes_;

@@ -30,6 +30,6 @@ void TForm1::ReadIcons() {
     IconsPart().ReadIcons();
 }
 
-void TForm1::WriteIcons() {
-    IconsPart().WriteIcons();
+void TForm1::WriteIcons(RegistryStore& store) {
+    IconsPart().WriteIcons(store);
 }

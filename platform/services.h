@@ -91,13 +91,43 @@ public:
     virtual void Quit() = 0;
 };
 
-// The user's own folders, as full paths ending in a backslash; "" when the system names none
-// or names one that Windows-1250 cannot spell exactly.
+// Files by their UTF-16 names, for the folders Windows names for the user: their names may
+// hold any script (a user name in Cyrillic, say), which Windows-1250 cannot.
+class UnicodeFileSystem {
+public:
+    virtual ~UnicodeFileSystem() = default;
+    // Creates the folder and any missing parents; true when it is there as a folder.
+    virtual bool CreateFolder(const std::u16string& path) = 0;
+    // Writes a file that does not exist yet, whole or not at all; false when the name is
+    // taken (the file there is left as it is) or the file cannot be written.
+    virtual bool CreateNewFile(const std::u16string& name, const std::string& content) = 0;
+    // Names (without folder) of the files matching a pattern such as u"C:\dir\*.reg".
+    virtual std::vector<std::u16string> FindFiles(const std::u16string& pattern) = 0;
+    virtual bool RemoveFile(const std::u16string& name) = 0;
+};
+
+// The folders Windows keeps for the user.
 class Folders {
 public:
     virtual ~Folders() = default;
-    // The user's roaming application data (%APPDATA%).
+    // %APPDATA%, the user's roaming application data, as a full Windows-1250 path ending in
+    // a backslash; "" when Windows names none or names one that Windows-1250 cannot spell
+    // exactly (the index file's name is Windows-1250 text).
     virtual std::string ApplicationData() = 0;
+    // %LOCALAPPDATA%, the user's data that stays on this machine, as a full UTF-16 path
+    // without a final backslash; empty when Windows names none.
+    virtual std::u16string LocalApplicationData() = 0;
+};
+
+struct LocalTime {
+    int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+};
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    // The date and time of the user's time zone.
+    virtual LocalTime Now() = 0;
 };
 
 struct Platform {
@@ -109,5 +139,7 @@ struct Platform {
     WindowSystem& windows;
     Processes& processes;
     Folders& folders;
+    UnicodeFileSystem& unicodeFiles;
+    Clock& clock;
     std::string exeName;
 };

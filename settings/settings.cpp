@@ -9,6 +9,7 @@
 #include "settings/catalogue_walk.h"
 #include "settings/change_tracker.h"
 #include "settings/window_steps.h"
+#include "undo/undo_journal.h"
 
 namespace {
 
@@ -65,17 +66,24 @@ void Settings::OdczytajButtonClick(TObject* sender) {
 }
 
 void Settings::ZastosujButtonClick(TObject* sender) {
+    const Platform& services = application_.Services();
+    UndoJournal(services).SaveBefore("Apply",
+                                     [this](RegistryStore& store) { WriteChanges(store); });
+    WriteChanges(services.registry);
+    Shell& shell = services.shell;
+    shell.NotifyImagesChanged();
+    shell.NotifyAssociationsChanged();
+    OdczytajButtonClick(sender);
+}
+
+void Settings::WriteChanges(RegistryStore& store) {
     {
-        TRegistry registry(application_.Services().registry);
+        TRegistry registry(store);
         ApplyCatalogue(registry, applyOrder_);
         registry.SetRootKey(RootKey::LocalMachine);
         steps_.ApplyPassword(registry);
     }
-    steps_.WriteIcons();
-    Shell& shell = application_.Services().shell;
-    shell.NotifyImagesChanged();
-    shell.NotifyAssociationsChanged();
-    OdczytajButtonClick(sender);
+    steps_.WriteIcons(store);
 }
 
 void Settings::ClearChangeMarks() {

@@ -9,6 +9,7 @@
 #include <vector>
 
 class ChangeTracker;
+class RegistryStore;
 class TApplication;
 class TEdit;
 class TForm;
@@ -22,9 +23,14 @@ public:
     static const HandlerTable<Settings>& Handlers();
 
     void OdczytajButtonClick(TObject* sender);
-    // A refused write raises and ends Apply there: what was written stays, the marks stay,
-    // and neither the icons, the notifications nor the final Read run.
+    // Apply saves an undo journal of what it is about to write, writes, tells the shell and
+    // reads again. A journal that cannot be written raises before anything is written. A
+    // refused write raises and ends Apply there: what was written stays, the marks stay, and
+    // neither the icons, the notifications nor the final Read run.
     void ZastosujButtonClick(TObject* sender);
+    // Apply's registry writes and nothing else: the marked settings, the password and the
+    // changed icons, to the given store.
+    void WriteChanges(RegistryStore& store);
 
     void CheckBoxClick(TObject* sender);
     void UpperBoxClick(TObject* sender);

@@ -1,6 +1,7 @@
 #pragma once
 // The steps of Read and Apply that other parts of the main window own. Read and Apply call
 // them at their fixed places; the main window wires them to their subsystems.
+class RegistryStore;
 class TObject;
 class TRegistry;
 
@@ -15,5 +16,6 @@ public:
     virtual void LanguageStep(TObject* sender) = 0;
     virtual void ClearIconMarks() = 0;
     virtual void ReadIcons() = 0;
-    virtual void WriteIcons() = 0;
+    // Writes the changed icons to the store it is given.
+    virtual void WriteIcons(RegistryStore& store) = 0;
 };

@@ -1,47 +1,11 @@
 #include "platform/win32/file_system.h"
 
+#include "platform/win32/whole_file.h"
 #include "platform/win32/wide_text.h"
 
 #include "platform/win32/windows_api.h"
 
-#include <algorithm>
-
 namespace {
-
-class FileHandle {
-public:
-    explicit FileHandle(HANDLE handle) : handle_(handle) {}
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    ~FileHandle() { Close(); }
-
-    bool IsOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
-    HANDLE Get() const { return handle_; }
-    bool Close() {
-        bool closed = IsOpen() && CloseHandle(handle_) != 0;
-        handle_ = INVALID_HANDLE_VALUE;
-        return closed;
-    }
-
-private:
-    HANDLE handle_;
-};
-
-bool WriteWhole(const std::wstring& name, const std::string& content) {
-    FileHandle file(CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.IsOpen())
-        return false;
-    std::size_t done = 0;
-    while (done < content.size()) {
-        DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(content.size() - done, 1 << 20));
-        DWORD written = 0;
-        if (!WriteFile(file.Get(), content.data() + done, chunk, &written, nullptr) || written == 0)
-            return false;
-        done += written;
-    }
-    return FlushFileBuffers(file.Get()) && file.Close();
-}
 
 // The folder of the absolute form of `name`, with its final backslash.
 std::wstring FullFolder(const std::wstring& name) {
@@ -94,7 +58,7 @@ bool Win32FileSystem::ReplaceContent(const std::string& name, const std::string&
     wchar_t temporary[MAX_PATH];
     if (folder.empty() || !GetTempFileNameW(folder.c_str(), L"svt", 0, temporary))
         return false;
-    if (WriteWhole(temporary, content) &&
+    if (WriteWholeFile(temporary, content) &&
         MoveFileExW(temporary, target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return true;
     DeleteFileW(temporary);

@@ -23,3 +23,12 @@ std::string KnownFolder(int csidl) {
 std::string Win32Folders::ApplicationData() {
     return KnownFolder(CSIDL_APPDATA);
 }
+
+std::u16string Win32Folders::LocalApplicationData() {
+    PWSTR path = nullptr;
+    std::u16string folder;
+    if (SHGetKnownFolderPath(FOLDERID_LocalAppData, 0, nullptr, &path) == S_OK)
+        folder.assign(path, path + std::char_traits<wchar_t>::length(path));
+    CoTaskMemFree(path);
+    return folder;
+}

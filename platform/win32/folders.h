@@ -5,4 +5,5 @@
 class Win32Folders final : public Folders {
 public:
     std::string ApplicationData() override;
+    std::u16string LocalApplicationData() override;
 };

@@ -6,8 +6,8 @@ Win32Platform::Win32Platform(HINSTANCE instance)
     : icons_(instance), windows_(instance), exeName_(ModuleFileName(instance)) {}
 
 Platform Win32Platform::Services() {
-    return Platform{registry_, messageBoxes_, files_,   shell_,  icons_,
-                    windows_,  processes_,    folders_, exeName_};
+    return Platform{registry_,  messageBoxes_, files_,        shell_, icons_,  windows_,
+                    processes_, folders_,      unicodeFiles_, clock_, exeName_};
 }
 
 std::string ModuleFileName(HINSTANCE instance) {

@@ -2,6 +2,7 @@
 // Every Win32 service of the program, owned in one place; Services() hands them to the
 // portable program. It must outlive the application and its forms.
 #include "platform/services.h"
+#include "platform/win32/clock.h"
 #include "platform/win32/file_system.h"
 #include "platform/win32/folders.h"
 #include "platform/win32/icons.h"
@@ -9,6 +10,7 @@
 #include "platform/win32/processes.h"
 #include "platform/win32/registry_store.h"
 #include "platform/win32/shell.h"
+#include "platform/win32/unicode_file_system.h"
 #include "platform/win32/window_system.h"
 
 #include "platform/win32/windows_api.h"
@@ -31,7 +33,9 @@ private:
     Win32Icons icons_;
     Win32WindowSystem windows_;
     Win32Processes processes_;
+    Win32UnicodeFileSystem unicodeFiles_;
     Win32Folders folders_;
+    Win32Clock clock_;
     std::string exeName_;
 };
 

@@ -22,7 +22,7 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using Timer = std::chrono::steady_clock;
 
 constexpr int EntriesInEachPlace = 100;
 const std::u16string Uninstall = u"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
@@ -69,9 +69,9 @@ int main(int argc, char** argv) {
     std::vector<double> ms;
     for (int i = 0; i < runs; ++i) {
         TRegistry accessor(registry);
-        auto start = Clock::now();
+        auto start = Timer::now();
         form->ProgramsPart().ReadAddRemove(accessor);
-        ms.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+        ms.push_back(std::chrono::duration<double, std::milli>(Timer::now() - start).count());
     }
     std::sort(ms.begin(), ms.end());
     int listed = FindAs<TListBox>(*form, "AddRemoveListBox").Count();

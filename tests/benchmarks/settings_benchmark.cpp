@@ -8,7 +8,8 @@ namespace {
 
 void BM_ReadEveryRow(benchmark::State& state) {
     MemoryRegistryStore store;
-    SettingsWorkload workload(store);
+    FakePlatform fakes;
+    SettingsWorkload workload(store, fakes.unicodeFiles, fakes.folders, fakes.clock);
     for (auto _ : state)
         workload.Read();
 }
@@ -16,7 +17,8 @@ BENCHMARK(BM_ReadEveryRow);
 
 void BM_ApplyEveryRowMarked(benchmark::State& state) {
     MemoryRegistryStore store;
-    SettingsWorkload workload(store);
+    FakePlatform fakes;
+    SettingsWorkload workload(store, fakes.unicodeFiles, fakes.folders, fakes.clock);
     for (auto _ : state) {
         state.PauseTiming();
         workload.MarkEveryRow();
@@ -27,6 +29,21 @@ void BM_ApplyEveryRowMarked(benchmark::State& state) {
         state.SkipWithError("Apply left changes behind");
 }
 BENCHMARK(BM_ApplyEveryRowMarked);
+
+void BM_ApplyEveryRowMarkedWithoutJournal(benchmark::State& state) {
+    MemoryRegistryStore store;
+    FakePlatform fakes;
+    SettingsWorkload workload(store, fakes.unicodeFiles, fakes.folders, fakes.clock);
+    for (auto _ : state) {
+        state.PauseTiming();
+        workload.MarkEveryRow();
+        state.ResumeTiming();
+        workload.ApplyWithoutJournal();
+    }
+    if (workload.ChangeCount() != 0)
+        state.SkipWithError("Apply left changes behind");
+}
+BENCHMARK(BM_ApplyEveryRowMarkedWithoutJournal);
 
 } // namespace
 

@@ -6,6 +6,7 @@
 #include "platform/registry.h"
 #include "settings/catalogue.h"
 #include "settings/change_tracker.h"
+#include "undo/undo_journal.h"
 
 namespace {
 
@@ -26,8 +27,11 @@ void SeedShellValues(RegistryStore& store) {
 
 } // namespace
 
-SettingsWorkload::SettingsWorkload(RegistryStore& registry)
-    : services_(fakes_.Replace(registry).Services()) {
+SettingsWorkload::SettingsWorkload(RegistryStore& registry, UnicodeFileSystem& journals,
+                                   Folders& folders, Clock& clock)
+    : registry_(registry),
+      services_(
+          fakes_.Replace(registry).Replace(journals).Replace(folders).Replace(clock).Services()) {
     SeedShellValues(registry);
     application_ = std::make_unique<TApplication>(services_);
     form_ = application_->CreateForm<TForm1>(texts_);
@@ -48,6 +52,16 @@ void SettingsWorkload::MarkEveryRow() {
             box.SetChecked(!box.Checked());
         }
     }
+}
+
+void SettingsWorkload::ApplyWithoutJournal() {
+    settings_->WriteChanges(registry_);
+    settings_->OdczytajButtonClick(nullptr);
+}
+
+void SettingsWorkload::SaveJournal() {
+    UndoJournal(services_).SaveBefore(
+        "Apply", [this](RegistryStore& store) { settings_->WriteChanges(store); });
 }
 
 int SettingsWorkload::ChangeCount() const {

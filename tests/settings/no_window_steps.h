@@ -11,5 +11,5 @@ public:
     void LanguageStep(TObject*) override {}
     void ClearIconMarks() override {}
     void ReadIcons() override {}
-    void WriteIcons() override {}
+    void WriteIcons(RegistryStore&) override {}
 };

@@ -82,13 +82,14 @@ const std::vector<std::string> ExplorerPolicies = {"NoRun",
                                                    "EnforceShellExtensionSecurity",
                                                    "NoWindowsUpdate"};
 
-// The visits of Apply itself, before its final Read opens the keys again.
+// The visits of Apply itself: after the undo journal has looked at the keys (it opens,
+// never creates) and before the final Read opens them again.
 std::vector<std::string> ApplyVisits(const std::vector<std::string>& log) {
     std::vector<std::string> visits = KeyVisits(log);
-    auto read = std::find_if(visits.begin(), visits.end(),
-                             [](const std::string& v) { return v.rfind("open ", 0) == 0; });
-    visits.erase(read, visits.end());
-    return visits;
+    auto isOpen = [](const std::string& v) { return v.rfind("open ", 0) == 0; };
+    auto writes = std::find_if_not(visits.begin(), visits.end(), isOpen);
+    auto read = std::find_if(writes, visits.end(), isOpen);
+    return {writes, read};
 }
 
 class VisitOrderTest : public SettingsTest {

@@ -28,9 +28,9 @@ void HeadlessWindows::Run(TApplication& application) {
 }
 
 Platform FakePlatform::Services() {
-    return Platform{*registryInUse_,  *messageBoxesInUse_, *filesInUse_,
-                    *shellInUse_,     *iconsInUse_,        *windowsInUse_,
-                    *processesInUse_, *foldersInUse_,      exeName};
+    return Platform{*registryInUse_,     *messageBoxesInUse_, *filesInUse_,     *shellInUse_,
+                    *iconsInUse_,        *windowsInUse_,      *processesInUse_, *foldersInUse_,
+                    *unicodeFilesInUse_, *clockInUse_,        exeName};
 }
 
 FakePlatform& FakePlatform::Replace(RegistryStore& store) {
@@ -68,7 +68,17 @@ FakePlatform& FakePlatform::Replace(Processes& replacement) {
     return *this;
 }
 
+FakePlatform& FakePlatform::Replace(UnicodeFileSystem& replacement) {
+    unicodeFilesInUse_ = &replacement;
+    return *this;
+}
+
 FakePlatform& FakePlatform::Replace(Folders& replacement) {
     foldersInUse_ = &replacement;
+    return *this;
+}
+
+FakePlatform& FakePlatform::Replace(Clock& replacement) {
+    clockInUse_ = &replacement;
     return *this;
 }

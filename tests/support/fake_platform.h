@@ -5,6 +5,7 @@
 #include "platform/memory_registry_store.h"
 #include "platform/services.h"
 #include "tests/support/memory_file_system.h"
+#include "tests/support/memory_unicode_file_system.h"
 
 #include <deque>
 #include <functional>
@@ -75,6 +76,15 @@ class FakeFolders : public Folders {
 public:
     std::string ApplicationData() override { return applicationData; }
     std::string applicationData = "C:\\Users\\Ola\\AppData\\Roaming\\";
+    std::u16string LocalApplicationData() override { return localApplicationData; }
+    std::u16string localApplicationData = u"C:\\Users\\Ola\\AppData\\Local";
+};
+
+// A clock that shows the time a test gives it.
+class FixedClock : public Clock {
+public:
+    LocalTime Now() override { return now; }
+    LocalTime now{2026, 12, 11, 14, 5, 33};
 };
 
 // The one place a test's services are put together: every service is its double below
@@ -91,7 +101,9 @@ public:
     FakePlatform& Replace(Icons& replacement);
     FakePlatform& Replace(WindowSystem& replacement);
     FakePlatform& Replace(Processes& replacement);
+    FakePlatform& Replace(UnicodeFileSystem& replacement);
     FakePlatform& Replace(Folders& replacement);
+    FakePlatform& Replace(Clock& replacement);
 
     MemoryRegistryStore registry;
     ScriptedMessageBoxes messageBoxes;
@@ -100,7 +112,9 @@ public:
     FakeIcons icons;
     HeadlessWindows windows;
     RecordingProcesses processes;
+    MemoryUnicodeFileSystem unicodeFiles;
     FakeFolders folders;
+    FixedClock clock;
     std::string exeName = "C:\\Program Files\\Sorvanto\\sorvanto.exe";
 
 private:
@@ -111,5 +125,7 @@ private:
     Icons* iconsInUse_ = &icons;
     WindowSystem* windowsInUse_ = &windows;
     Processes* processesInUse_ = &processes;
+    UnicodeFileSystem* unicodeFilesInUse_ = &unicodeFiles;
     Folders* foldersInUse_ = &folders;
+    Clock* clockInUse_ = &clock;
 };
