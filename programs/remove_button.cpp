@@ -5,6 +5,7 @@
 #include "platform/application.h"
 #include "platform/registry.h"
 #include "programs/entry_removal.h"
+#include "undo/undo_journal.h"
 
 void InstalledPrograms::RemoveButtonClick(TObject* /*sender*/) {
     const UninstallEntry* selected = SelectedEntry();
@@ -16,6 +17,10 @@ void InstalledPrograms::RemoveButtonClick(TObject* /*sender*/) {
     if (application_.MessageBox(texts_[MsgConfirmRemove], texts_[MsgWarning],
                                 mb::YesNo | mb::IconQuestion) != mb::IdYes)
         return;
+    // A journal that cannot be written raises here, before the key is touched.
+    UndoJournal(application_.Services()).SaveBefore("Remove", [&](RegistryStore& rehearsal) {
+        DeleteUninstallEntry(rehearsal, entry);
+    });
     RegistryStore& store = application_.Services().registry;
     bool deleted = DeleteUninstallEntry(store, entry);
     application_.MessageBox(texts_[deleted ? MsgKeyDeleted : MsgKeyDeleteFailed],

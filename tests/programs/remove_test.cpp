@@ -1,5 +1,6 @@
 // "&Usuń wpis": the question, the deletion of the selected entry's own key with everything
 // below it, the report, and the rebuilt list.
+#include "platform/exceptions.h"
 #include "tests/programs/programs_fixture.h"
 
 namespace {
@@ -104,6 +105,21 @@ TEST_F(RemoveTest, KeyNamesOutsideTheCodePageAreUninstalledAndRemovedByTheirOwnN
     EXPECT_TRUE(EntryExists(User, u"Иван1"));
     EXPECT_EQ(Boxes(), (std::vector<std::string>{QuestionBox, BoxLine(Warning, Deleted, 0x40)}));
     EXPECT_EQ(Items(), std::vector<std::string>{"Ivan"});
+}
+
+TEST_F(RemoveTest, AJournalThatCannotBeWrittenLeavesTheKeyAndReportsNothingButTheError) {
+    PutProgram(Machine64, u"Tool", "Tool", u"t.exe");
+    OpenWindow();
+    Select(0);
+    platform.unicodeFiles.RefuseCreatingUnder(platform.folders.localApplicationData +
+                                              u"\\Sorvanto\\Undo");
+    RegistrySnapshot before = platform.registry.Snapshot();
+
+    EXPECT_THROW(Remove({mb::IdYes}), EFCreateError);
+
+    EXPECT_EQ(Boxes(), std::vector<std::string>{QuestionBox});
+    EXPECT_EQ(platform.registry.Snapshot(), before);
+    EXPECT_EQ(Items(), std::vector<std::string>{"Tool"});
 }
 
 } // namespace

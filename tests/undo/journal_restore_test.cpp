@@ -3,11 +3,14 @@
 // whatever the types and scripts of what the operation overwrote or deleted.
 #include "platform/check_box.h"
 #include "platform/edit.h"
+#include "platform/list_box.h"
 #include "tests/undo/exact_snapshot.h"
 #include "tests/undo/journal_fixture.h"
 #include "tests/undo/refusing_store.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -92,8 +95,10 @@ public:
     using JournalTest::MarkEveryRow;
     using JournalTest::PressApply;
     using JournalTest::RunUnderJournal;
+    using JournalTest::ShowTabOf;
     using JournalTest::Type;
     FakePlatform& Platform() { return platform; }
+    TForm1* Form() { return form; }
 
     // Between the program and the memory registry, which the snapshots and the import use
     // directly.
@@ -135,6 +140,7 @@ void SeedPassword(RegistryStore& s) {
 void SeedUninstallEntry(RegistryStore& s) {
     const std::u16string entry = Uninstall + u"\\Program \u00e6\u0444";
     SetOddValues(s, HKLM, entry);
+    Set(s, HKLM, entry, u"DisplayName", Text(u"Stary program"));
     SetOddValues(s, HKLM, entry + u"\\Sub");
     Set(s, HKLM, entry + u"\\Sub\\Empty", u"", Text(u"x"));
     s.OpenKeyExact(HKLM, RegistryView::Bits64, entry + u"\\Sub\\Empty", false)
@@ -144,6 +150,7 @@ void SeedUninstallEntry(RegistryStore& s) {
 
 void SeedUninstallEntry32(RegistryStore& s) {
     SetOddValues(s, HKLM, Uninstall + u"\\Old32", RegistryView::Bits32);
+    Set(s, HKLM, Uninstall + u"\\Old32", u"DisplayName", Text(u"Old 32"), RegistryView::Bits32);
     SetOddValues(s, HKLM, Uninstall + u"\\Old32\\Parts", RegistryView::Bits32);
 }
 
@@ -163,6 +170,18 @@ void SeedLargeIcons(RegistryStore& s) {
 
 void SeedReadBack(RegistryStore& s) {
     SetOddValues(s, HKCU, u"Software\\Vendor\\Settings");
+}
+
+// The user removes the entry of that name on the "Dodaj / Usuń" tab and answers Yes.
+void RemoveEntry(JournalRestoreTest& test, const std::string& displayName) {
+    auto& list = FindAs<TListBox>(*test.Form(), "AddRemoveListBox");
+    const auto& items = list.Items();
+    auto found = std::find(items.begin(), items.end(), displayName);
+    ASSERT_NE(found, items.end()) << displayName;
+    test.ShowTabOf(list);
+    list.UserSelect(static_cast<int>(found - items.begin()));
+    test.Platform().messageBoxes.answers = {mb::IdYes};
+    test.Click("RemoveButton");
 }
 
 void ApplyEveryRow(JournalRestoreTest& test) {
@@ -218,18 +237,9 @@ INSTANTIATE_TEST_SUITE_P(
                                 "Failed to set data for 'MenuShowDelay'");
                   }},
         Operation{"RemovalOfAnEntryWithSubKeys", SeedUninstallEntry,
-                  [](JournalRestoreTest& test) {
-                      test.RunUnderJournal("Remove", [](RegistryStore& store) {
-                          store.DeleteKeyExact(HKLM, RegistryView::Bits64,
-                                               Uninstall + u"\\program \u00c6\u0424");
-                      });
-                  }},
+                  [](JournalRestoreTest& test) { RemoveEntry(test, "Stary program"); }},
         Operation{"RemovalInThe32BitView", SeedUninstallEntry32,
-                  [](JournalRestoreTest& test) {
-                      test.RunUnderJournal("Remove", [](RegistryStore& store) {
-                          store.DeleteKeyExact(HKLM, RegistryView::Bits32, Uninstall + u"\\Old32");
-                      });
-                  }},
+                  [](JournalRestoreTest& test) { RemoveEntry(test, "Old 32"); }},
         Operation{"IconWrites", SeedIconPlaces,
                   [](JournalRestoreTest& test) { test.RunUnderJournal("Apply", WriteSlotIcons); }},
         Operation{"IconWritesOnAnEmptyRegistry", NoSeed,
