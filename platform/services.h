@@ -1,6 +1,7 @@
 #pragma once
 // The operating-system services the program uses, as small interfaces. Each has a Win32
 // implementation in platform/win32/ and a double in tests/support/.
+#include "platform/file_dialogs.h"
 #include "platform/icon.h"
 
 #include <optional>
@@ -43,6 +44,8 @@ public:
     // Names (without folder) of the files matching a pattern such as "C:\dir\*.svl" that are
     // neither folders nor system files.
     virtual std::vector<std::string> FindFiles(const std::string& pattern) = 0;
+    // The folder Windows is installed in, such as "C:\WINDOWS" (no final backslash).
+    virtual std::string WindowsDirectory() = 0;
 };
 
 class Shell {
@@ -55,12 +58,25 @@ public:
     virtual void NotifyImagesChanged() = 0;
     // The same for the file associations, and with them the classes' icons.
     virtual void NotifyAssociationsChanged() = 0;
+    // Tells every top-level window that the window metrics changed, and waits until each has
+    // taken the notice (up to 10 s a window; a hung window is passed over at once).
+    virtual void BroadcastWindowMetricsChanged() = 0;
 };
 
+// The icons of a file: an icon file, a program or a library. A bare file name is looked
+// for along the system's search path. A negative index names an icon resource by its
+// identifier.
 class Icons {
 public:
     virtual ~Icons() = default;
     virtual TIcon ApplicationIcon() = 0;
+    // How many icons the file holds; 0 for a folder, a missing file or one of another kind.
+    virtual int Count(const std::string& file) = 0;
+    // Icon `index` of the file; an empty icon when it has none there.
+    virtual TIcon Extract(const std::string& file, int index) = 0;
+    // Icons first to first + count - 1 (first >= 0), in order, at the cost of far fewer
+    // reads than one Extract each; the list ends early at the first icon the file lacks.
+    virtual std::vector<TIcon> ExtractRun(const std::string& file, int first, int count) = 0;
 };
 
 // Windows for the forms and the event loop.
@@ -82,5 +98,6 @@ struct Platform {
     Shell& shell;
     Icons& icons;
     WindowSystem& windows;
+    FileDialogs& fileDialogs;
     std::string exeName;
 };

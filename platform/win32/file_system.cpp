@@ -119,3 +119,9 @@ std::vector<std::string> Win32FileSystem::FindFiles(const std::string& pattern) 
     FindClose(search);
     return names;
 }
+
+std::string Win32FileSystem::WindowsDirectory() {
+    wchar_t folder[MAX_PATH] = {};
+    UINT length = GetWindowsDirectoryW(folder, MAX_PATH);
+    return length < MAX_PATH ? Narrow(std::wstring_view(folder, length)) : std::string();
+}

@@ -12,4 +12,5 @@ public:
     bool RemoveFile(const std::string& name) override;
     // The names in the order the file system lists them.
     std::vector<std::string> FindFiles(const std::string& pattern) override;
+    std::string WindowsDirectory() override;
 };

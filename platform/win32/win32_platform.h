@@ -2,6 +2,7 @@
 // Every Win32 service of the program, owned in one place; Services() hands them to the
 // portable program. It must outlive the application and its forms.
 #include "platform/services.h"
+#include "platform/win32/file_dialogs.h"
 #include "platform/win32/file_system.h"
 #include "platform/win32/icons.h"
 #include "platform/win32/message_boxes.h"
@@ -28,6 +29,7 @@ private:
     Win32Shell shell_;
     Win32Icons icons_;
     Win32WindowSystem windows_;
+    Win32FileDialogs fileDialogs_;
     std::string exeName_;
 };
 

@@ -27,8 +27,7 @@ void SeedShellValues(RegistryStore& store) {
 } // namespace
 
 SettingsWorkload::SettingsWorkload(RegistryStore& registry)
-    : services_{registry,     fakes_.messageBoxes, fakes_.files,  fakes_.shell,
-                fakes_.icons, fakes_.windows,      fakes_.exeName} {
+    : services_(fakes_.Replace(registry).Services()) {
     SeedShellValues(registry);
     application_ = std::make_unique<TApplication>(services_);
     form_ = application_->CreateForm<TForm1>(texts_);

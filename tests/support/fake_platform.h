@@ -4,6 +4,7 @@
 // script.
 #include "platform/memory_registry_store.h"
 #include "platform/services.h"
+#include "tests/support/fake_file_dialogs.h"
 #include "tests/support/memory_file_system.h"
 
 #include <deque>
@@ -34,6 +35,9 @@ public:
     void Open(TForm* owner, const std::string& file) override;
     void NotifyImagesChanged() override { notifications.push_back("images changed"); }
     void NotifyAssociationsChanged() override { notifications.push_back("associations changed"); }
+    void BroadcastWindowMetricsChanged() override {
+        notifications.push_back("window metrics changed");
+    }
 
     std::vector<std::string> opened;
     std::vector<std::string> notifications;
@@ -46,10 +50,32 @@ public:
     std::string source;
 };
 
+// Icon files by name (letter case ignored); icon i of a file is a picture known as
+// "name,i", with the name as it was added. Negative indices name nothing.
 class FakeIcons : public Icons {
 public:
     TIcon ApplicationIcon() override { return applicationIcon; }
+    int Count(const std::string& file) override;
+    TIcon Extract(const std::string& file, int index) override;
+    std::vector<TIcon> ExtractRun(const std::string& file, int first, int count) override;
+
+    void AddIconFile(const std::string& name, int count);
+    // Where a picture came from ("shell32.dll,15", "application"), or "" for none.
+    static std::string SourceOf(const TIcon& icon);
+
     TIcon applicationIcon{std::make_shared<FakeIconImage>("application")};
+    // Every question asked of a file, in order: "count F", "extract F,3", "run F,0+45".
+    std::vector<std::string> reads;
+
+private:
+    struct IconFile {
+        std::string name;
+        int count;
+    };
+    const IconFile* Find(const std::string& name) const;
+    TIcon Picture(const IconFile* file, int index) const;
+
+    std::vector<IconFile> files_;
 };
 
 class HeadlessWindows : public WindowSystem {
@@ -77,6 +103,7 @@ public:
     FakePlatform& Replace(Shell& replacement);
     FakePlatform& Replace(Icons& replacement);
     FakePlatform& Replace(WindowSystem& replacement);
+    FakePlatform& Replace(FileDialogs& replacement);
 
     MemoryRegistryStore registry;
     ScriptedMessageBoxes messageBoxes;
@@ -84,6 +111,7 @@ public:
     RecordingShell shell;
     FakeIcons icons;
     HeadlessWindows windows;
+    ScriptedFileDialogs fileDialogs;
     std::string exeName = "C:\\Program Files\\Sorvanto\\sorvanto.exe";
 
 private:
@@ -93,4 +121,5 @@ private:
     Shell* shellInUse_ = &shell;
     Icons* iconsInUse_ = &icons;
     WindowSystem* windowsInUse_ = &windows;
+    FileDialogs* fileDialogsInUse_ = &fileDialogs;
 };

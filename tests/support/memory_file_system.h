@@ -16,6 +16,7 @@ public:
     // Matches "*" and "?" in the last part of the pattern against the files directly in its
     // folder; the names come in the order the files were created, which is not sorted.
     std::vector<std::string> FindFiles(const std::string& pattern) override;
+    std::string WindowsDirectory() override { return windowsDirectory; }
 
     void AddFile(const std::string& name, const std::string& bytes);
     // The bytes of a file, or nothing when it does not exist.
@@ -24,6 +25,8 @@ public:
     void FailWritesTo(const std::string& name);
     // An added file stays listed and existing, but ReadFile gets nothing, like a locked file.
     void MakeUnreadable(const std::string& name);
+
+    std::string windowsDirectory = "C:\\WINDOWS";
 
 private:
     struct File {
