@@ -1,8 +1,15 @@
 #include "icons/shell_icons.h"
 
-#include "platform/canvas.h"
+#include "icons/dialogs/icon_picker.h"
+#include "icons/icon_cache_rebuild.h"
+#include "icons/icon_slots.h"
+#include "platform/application.h"
+#include "platform/exceptions.h"
+#include "platform/form.h"
 #include "platform/image_list.h"
 #include "platform/list_box.h"
+#include "platform/text_codec.h"
+#include "settings/change_tracker.h"
 
 #include <algorithm>
 
@@ -13,9 +20,13 @@ constexpr int IconListColumnWidth = 200;
 
 } // namespace
 
-ShellIcons::ShellIcons(const TComponent& form)
-    : list_(FindAs<TListBox>(form, "IconsListBox")),
-      images_(FindAs<TImageList>(form, "SIImageList")) {}
+ShellIcons::ShellIcons(TForm& form, ChangeTracker& changes, const MessageTexts& texts)
+    : form_(form), changes_(changes), texts_(texts), list_(FindAs<TListBox>(form, "IconsListBox")),
+      images_(FindAs<TImageList>(form, "SIImageList")) {
+    list_.Clear();
+    for (const IconSlot& slot : IconSlots())
+        list_.Add(Utf8ToCp1250(slot.listText));
+}
 
 const HandlerTable<ShellIcons>& ShellIcons::Handlers() {
     static const HandlerTable<ShellIcons> table{
@@ -53,17 +64,42 @@ void ShellIcons::ClearIconMarks() {
     std::fill(IconChanged.begin(), IconChanged.end(), false);
 }
 
-// The real icons, the picker, the defaults and the cache rebuild are still to be built
-// (issue 9); until then the slots keep their placeholders and the list draws its texts.
-void ShellIcons::ReadIcons() {}
-void ShellIcons::WriteIcons(RegistryStore& /*store*/) {}
-void ShellIcons::DisplayDialogButtonClick(TObject* /*sender*/) {}
-void ShellIcons::DefaultButtonClick(TObject* /*sender*/) {}
-void ShellIcons::RCIButtonClick(TObject* /*sender*/) {}
+void ShellIcons::ChangeSlot(int slot, const std::string& location,
+                            const std::optional<TIcon>& picture) {
+    if (slot < 0 || slot >= static_cast<int>(IconChanged.size()))
+        throw EStringListError("List index out of bounds (" + std::to_string(slot) + ")");
+    if (picture)
+        images_.ReplaceIcon(slot, *picture);
+    if (!IconChanged[slot])
+        changes_.AddChanges(1);
+    IconChanged[slot] = true;
+    IconLocations[slot] = location;
+    list_.Repaint();
+    changes_.UpdateZastosujButton();
+}
 
-void ShellIcons::IconsListBoxDrawItem(TWinControl* /*control*/, int index, const TRect& rect,
-                                      TOwnerDrawState /*state*/) {
-    TCanvas& canvas = *list_.Canvas();
-    canvas.FillRect(rect);
-    canvas.TextOut(rect.Left + 2, rect.Top, list_.Items()[index]);
+void ShellIcons::SetSlotIcon(const std::string& location, const TIcon& icon) {
+    if (list_.ItemIndex() >= 0)
+        ChangeSlot(list_.ItemIndex(), location, icon);
+}
+
+void ShellIcons::DisplayDialogButtonClick(TObject* /*sender*/) {
+    if (list_.ItemIndex() < 0)
+        return;
+    if (std::optional<PickedIcon> picked = PickIcon(form_, texts_))
+        SetSlotIcon(picked->location, picked->icon);
+}
+
+void ShellIcons::DefaultButtonClick(TObject* /*sender*/) {
+    int selected = list_.ItemIndex();
+    if (selected < 0)
+        return;
+    const IconSlot& slot = IconSlots().at(selected);
+    TIcon icon =
+        form_.Application().Services().icons.Extract(DefaultIconFile(slot), DefaultIconIndex(slot));
+    ChangeSlot(selected, DefaultIconLocation(slot), icon);
+}
+
+void ShellIcons::RCIButtonClick(TObject* /*sender*/) {
+    RebuildIconCache(form_.Application().Services());
 }

@@ -19,7 +19,7 @@ TForm1::TForm1(TApplication& application, MessageTexts& texts) : TForm(applicati
     settings_ =
         std::make_unique<Settings>(*this, application, *changes_, static_cast<WindowSteps&>(*this));
     password_ = std::make_unique<PasswordOption>(*this, *changes_);
-    icons_ = std::make_unique<ShellIcons>(*this);
+    icons_ = std::make_unique<ShellIcons>(*this, *changes_, texts_);
     programs_ = std::make_unique<InstalledPrograms>(*this, application, texts_);
     profiles_ = std::make_unique<Profiles>();
     languages_ = std::make_unique<Languages>(*this, application, texts_);

@@ -4,6 +4,7 @@
 #include "app/password_option.h"
 #include "i18n/languages.h"
 #include "icons/shell_icons.h"
+#include "platform/application.h"
 #include "programs/installed_programs.h"
 
 void TForm1::ReadPassword(TRegistry& registry) {

@@ -1,6 +1,7 @@
 #pragma once
 // The operating-system services the program uses, as small interfaces. Each has a Win32
 // implementation in platform/win32/ and a double in tests/support/.
+#include "platform/file_dialogs.h"
 #include "platform/icon.h"
 
 #include <optional>
@@ -49,6 +50,8 @@ public:
     // Creates a folder with the folders above it that are missing; true when it is there
     // afterwards.
     virtual bool CreateFolder(const std::string& folder) = 0;
+    // The folder Windows is installed in, such as "C:\WINDOWS" (no final backslash).
+    virtual std::string WindowsDirectory() = 0;
 };
 
 class Shell {
@@ -61,12 +64,25 @@ public:
     virtual void NotifyImagesChanged() = 0;
     // The same for the file associations, and with them the classes' icons.
     virtual void NotifyAssociationsChanged() = 0;
+    // Tells every top-level window that the window metrics changed, and waits until each has
+    // taken the notice (up to 10 s a window; a hung window is passed over at once).
+    virtual void BroadcastWindowMetricsChanged() = 0;
 };
 
+// The icons of a file: an icon file, a program or a library. A bare file name is looked
+// for along the system's search path. A negative index names an icon resource by its
+// identifier.
 class Icons {
 public:
     virtual ~Icons() = default;
     virtual TIcon ApplicationIcon() = 0;
+    // How many icons the file holds; 0 for a folder, a missing file or one of another kind.
+    virtual int Count(const std::string& file) = 0;
+    // Icon `index` of the file; an empty icon when it has none there.
+    virtual TIcon Extract(const std::string& file, int index) = 0;
+    // Icons first to first + count - 1 (first >= 0), in order, at the cost of far fewer
+    // reads than one Extract each; the list ends early at the first icon the file lacks.
+    virtual std::vector<TIcon> ExtractRun(const std::string& file, int first, int count) = 0;
 };
 
 // Other programs, started from a command line.
@@ -138,6 +154,7 @@ struct Platform {
     Icons& icons;
     WindowSystem& windows;
     Processes& processes;
+    FileDialogs& fileDialogs;
     Folders& folders;
     UnicodeFileSystem& unicodeFiles;
     Clock& clock;

@@ -113,3 +113,9 @@ bool Win32FileSystem::CreateFolder(const std::string& folder) {
     DWORD attributes = GetFileAttributesW(full.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
+
+std::string Win32FileSystem::WindowsDirectory() {
+    wchar_t folder[MAX_PATH] = {};
+    UINT length = GetWindowsDirectoryW(folder, MAX_PATH);
+    return length < MAX_PATH ? Narrow(std::wstring_view(folder, length)) : std::string();
+}

@@ -16,4 +16,5 @@ public:
     // folder's attributes say nothing about the user's rights.
     bool FolderIsWritable(const std::string& folder) override;
     bool CreateFolder(const std::string& folder) override;
+    std::string WindowsDirectory() override;
 };

@@ -18,3 +18,9 @@ void Win32Shell::NotifyImagesChanged() {
 void Win32Shell::NotifyAssociationsChanged() {
     SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_FLUSH, nullptr, nullptr);
 }
+
+void Win32Shell::BroadcastWindowMetricsChanged() {
+    SendMessageTimeoutW(HWND_BROADCAST, WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS,
+                        reinterpret_cast<LPARAM>(L"WindowMetrics"), SMTO_ABORTIFHUNG, 10000,
+                        nullptr);
+}

@@ -1,5 +1,5 @@
 #pragma once
-// The shell's "open" verb and its change notifications.
+// The shell's "open" verb, its change notifications and the settings broadcast.
 #include "platform/services.h"
 
 class Win32Shell final : public Shell {
@@ -7,4 +7,5 @@ public:
     void Open(TForm* owner, const std::string& file) override;
     void NotifyImagesChanged() override;
     void NotifyAssociationsChanged() override;
+    void BroadcastWindowMetricsChanged() override;
 };

@@ -14,6 +14,13 @@ std::string Narrow(std::wstring_view text) {
     return Utf16ToCp1250(std::u16string(text.begin(), text.end()));
 }
 
+std::optional<std::string> NarrowExactly(std::wstring_view text) {
+    std::string narrow = Narrow(text);
+    if (Wide(narrow) != text)
+        return std::nullopt;
+    return narrow;
+}
+
 char NarrowChar(wchar_t unit) {
     // A lone surrogate has no Windows-1250 form either.
     if (unit >= 0xD800 && unit <= 0xDFFF)

@@ -3,11 +3,12 @@
 #include "platform/win32/wide_text.h"
 
 Win32Platform::Win32Platform(HINSTANCE instance)
-    : icons_(instance), windows_(instance), exeName_(ModuleFileName(instance)) {}
+    : icons_(instance), windows_(instance), fileDialogs_(instance),
+      exeName_(ModuleFileName(instance)) {}
 
 Platform Win32Platform::Services() {
-    return Platform{registry_,  messageBoxes_, files_,        shell_, icons_,  windows_,
-                    processes_, folders_,      unicodeFiles_, clock_, exeName_};
+    return Platform{registry_,  messageBoxes_, files_,   shell_,        icons_, windows_,
+                    processes_, fileDialogs_,  folders_, unicodeFiles_, clock_, exeName_};
 }
 
 std::string ModuleFileName(HINSTANCE instance) {

@@ -3,6 +3,7 @@
 // portable program. It must outlive the application and its forms.
 #include "platform/services.h"
 #include "platform/win32/clock.h"
+#include "platform/win32/file_dialogs.h"
 #include "platform/win32/file_system.h"
 #include "platform/win32/folders.h"
 #include "platform/win32/icons.h"
@@ -33,6 +34,7 @@ private:
     Win32Icons icons_;
     Win32WindowSystem windows_;
     Win32Processes processes_;
+    Win32FileDialogs fileDialogs_;
     Win32UnicodeFileSystem unicodeFiles_;
     Win32Folders folders_;
     Win32Clock clock_;

@@ -11,18 +11,16 @@
 #include "platform/win32/registry_store.h"
 #include "platform/win32/window_system.h"
 #include "programs/installed_programs.h"
+#include "tests/benchmarks/wine_timing.h"
 
 #include "platform/win32/windows_api.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 namespace {
-
-using Timer = std::chrono::steady_clock;
 
 constexpr int EntriesInEachPlace = 100;
 const std::u16string Uninstall = u"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
@@ -66,17 +64,14 @@ int main(int argc, char** argv) {
     MessageTexts texts;
     TApplication app(fakes.Replace(registry).Replace(windows).Services());
     TForm1* form = app.CreateForm<TForm1>(texts);
-    std::vector<double> ms;
-    for (int i = 0; i < runs; ++i) {
-        TRegistry accessor(registry);
-        auto start = Timer::now();
-        form->ProgramsPart().ReadAddRemove(accessor);
-        ms.push_back(std::chrono::duration<double, std::milli>(Timer::now() - start).count());
-    }
-    std::sort(ms.begin(), ms.end());
+    ReportMedian(
+        "ReadAddRemove", runs, [] {},
+        [&] {
+            TRegistry accessor(registry);
+            form->ProgramsPart().ReadAddRemove(accessor);
+        });
     int listed = FindAs<TListBox>(*form, "AddRemoveListBox").Count();
-    std::printf("%-28s median %8.3f ms   min %8.3f ms   max %8.3f ms   (%d runs, %d items)\n",
-                "ReadAddRemove", ms[ms.size() / 2], ms.front(), ms.back(), runs, listed);
+    std::printf("(%d items listed)\n", listed);
 
     for (auto [root, view] : places)
         Unseed(registry, root, view);

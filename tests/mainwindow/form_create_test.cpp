@@ -40,7 +40,12 @@ TEST_F(FormCreateTest, TheWindowStartsReadAndUnchanged) {
     EXPECT_EQ(form->Changes().ChangeCount(), 0);
     EXPECT_FALSE(form->Changes().ReadInProgress());
     EXPECT_FALSE(Get<TControl>("ZastosujButton").Enabled());
-    EXPECT_EQ(form->IconsPart().IconLocations, std::vector<std::string>(40));
+    // The first Read has given every slot a location, its default here.
+    ASSERT_EQ(form->IconsPart().IconLocations.size(), 40u);
+    EXPECT_EQ(form->IconsPart().IconLocations[0], "shell32.dll,15");
+    EXPECT_EQ(form->IconsPart().IconLocations[38], "shell32.dll,29");
+    EXPECT_EQ(form->IconsPart().IconLocations[39], "");
+    EXPECT_EQ(form->IconsPart().IconChanged, std::vector<bool>(39, false));
     EXPECT_EQ(Get<TListBox>("IconsListBox").ColumnWidth(), 200);
     EXPECT_EQ(platform.windows.viewsCreated, 1);
 }

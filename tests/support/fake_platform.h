@@ -4,6 +4,7 @@
 // script.
 #include "platform/memory_registry_store.h"
 #include "platform/services.h"
+#include "tests/support/fake_file_dialogs.h"
 #include "tests/support/memory_file_system.h"
 #include "tests/support/memory_unicode_file_system.h"
 
@@ -35,6 +36,9 @@ public:
     void Open(TForm* owner, const std::string& file) override;
     void NotifyImagesChanged() override { notifications.push_back("images changed"); }
     void NotifyAssociationsChanged() override { notifications.push_back("associations changed"); }
+    void BroadcastWindowMetricsChanged() override {
+        notifications.push_back("window metrics changed");
+    }
 
     std::vector<std::string> opened;
     std::vector<std::string> notifications;
@@ -54,10 +58,32 @@ public:
     std::string source;
 };
 
+// Icon files by name (letter case ignored); icon i of a file is a picture known as
+// "name,i", with the name as it was added. Negative indices name nothing.
 class FakeIcons : public Icons {
 public:
     TIcon ApplicationIcon() override { return applicationIcon; }
+    int Count(const std::string& file) override;
+    TIcon Extract(const std::string& file, int index) override;
+    std::vector<TIcon> ExtractRun(const std::string& file, int first, int count) override;
+
+    void AddIconFile(const std::string& name, int count);
+    // Where a picture came from ("shell32.dll,15", "application"), or "" for none.
+    static std::string SourceOf(const TIcon& icon);
+
     TIcon applicationIcon{std::make_shared<FakeIconImage>("application")};
+    // Every question asked of a file, in order: "count F", "extract F,3", "run F,0+45".
+    std::vector<std::string> reads;
+
+private:
+    struct IconFile {
+        std::string name;
+        int count;
+    };
+    const IconFile* Find(const std::string& name) const;
+    TIcon Picture(const IconFile* file, int index) const;
+
+    std::vector<IconFile> files_;
 };
 
 class HeadlessWindows : public WindowSystem {
@@ -104,6 +130,7 @@ public:
     FakePlatform& Replace(UnicodeFileSystem& replacement);
     FakePlatform& Replace(Folders& replacement);
     FakePlatform& Replace(Clock& replacement);
+    FakePlatform& Replace(FileDialogs& replacement);
 
     MemoryRegistryStore registry;
     ScriptedMessageBoxes messageBoxes;
@@ -115,6 +142,7 @@ public:
     MemoryUnicodeFileSystem unicodeFiles;
     FakeFolders folders;
     FixedClock clock;
+    ScriptedFileDialogs fileDialogs;
     std::string exeName = "C:\\Program Files\\Sorvanto\\sorvanto.exe";
 
 private:
@@ -128,4 +156,5 @@ private:
     UnicodeFileSystem* unicodeFilesInUse_ = &unicodeFiles;
     Folders* foldersInUse_ = &folders;
     Clock* clockInUse_ = &clock;
+    FileDialogs* fileDialogsInUse_ = &fileDialogs;
 };

@@ -19,6 +19,7 @@ public:
     bool FolderIsWritable(const std::string& folder) override;
     // Folders are there whenever a name needs them.
     bool CreateFolder(const std::string& /*folder*/) override { return true; }
+    std::string WindowsDirectory() override { return windowsDirectory; }
 
     void AddFile(const std::string& name, const std::string& bytes);
     // The bytes of a file, or nothing when it does not exist.
@@ -29,6 +30,8 @@ public:
     void MakeUnreadable(const std::string& name);
     // From now on no file directly in `folder` ("C:\dir\") can be created or replaced.
     void MakeFolderReadOnly(const std::string& folder);
+
+    std::string windowsDirectory = "C:\\WINDOWS";
 
 private:
     struct File {
