@@ -2,6 +2,7 @@
 
 #include "platform/registry.h"
 #include "platform/services.h"
+#include "undo/undo_journal.h"
 
 void WriteShellIconSize(RegistryStore& store, const std::string& size) {
     TRegistry registry(store);
@@ -13,6 +14,12 @@ void WriteShellIconSize(RegistryStore& store, const std::string& size) {
 }
 
 void RebuildIconCache(const Platform& services) {
+    // Both writes are saved before anything happens: a journal that cannot be written stops
+    // the rebuild with its error, before the cache file goes.
+    UndoJournal(services).SaveBefore("Rebuild", [](RegistryStore& rehearsal) {
+        WriteShellIconSize(rehearsal, "0");
+        WriteShellIconSize(rehearsal, "32");
+    });
     // A missing cache file is no error.
     services.files.RemoveFile(services.files.WindowsDirectory() + "\\ShellIconCache");
     WriteShellIconSize(services.registry, "0");

@@ -118,4 +118,17 @@ TEST_F(RebuildTest, WithoutACacheFileOrASizeItStillEndsAt32) {
     EXPECT_EQ(ErrorCount(), 0);
 }
 
+TEST_F(RebuildTest, AJournalThatCannotBeWrittenStopsItBeforeItsFirstStep) {
+    platform.unicodeFiles.RefuseCreatingUnder(platform.folders.localApplicationData +
+                                              u"\\Sorvanto\\Undo");
+    log.clear();
+    PressButton("RCIButton");
+    EXPECT_EQ(log, Journal{});
+    EXPECT_TRUE(files.FileExists("C:\\WIN\\ShellIconCache"));
+    EXPECT_EQ(platform.registry.Get(HKCU, paths::WindowMetrics, "Shell Icon Size"), Sz("48"));
+    ASSERT_EQ(ErrorCount(), 1);
+    EXPECT_EQ(platform.messageBoxes.shown[0].text.rfind("Cannot create file ", 0), 0u)
+        << platform.messageBoxes.shown[0].text;
+}
+
 } // namespace

@@ -189,84 +189,76 @@ void ApplyEveryRow(JournalRestoreTest& test) {
     test.PressApply();
 }
 
-// What the icon step of Apply does for a changed slot: the class icon written, the per-user
-// class icon removed with all it holds, and the Shell Icons value written.
-void WriteSlotIcons(RegistryStore& store) {
-    for (const auto& [classKey, valueName, index] :
-         {std::tuple{MyComputer, u"", u"15"}, std::tuple{RecycleBin, u"full", u"32"},
-          std::tuple{RecycleBin, u"empty", u"31"}}) {
-        Set(store, HKCR, classKey + u"\\DefaultIcon", valueName, Text(u"shell32.dll,15"));
-        if (store.OpenKeyExact(HKCU, RegistryView::Bits64, u"SOFTWARE\\Classes\\" + classKey,
-                               false))
-            store.DeleteKeyExact(HKCU, RegistryView::Bits64,
-                                 u"SOFTWARE\\Classes\\" + classKey + u"\\DefaultIcon");
-        Set(store, HKLM, ShellIcons, index, Text(u"shell32.dll,15"));
+// The user restores the default icon of slots 0 (a class icon and a Shell Icons value) and
+// 3 and 4 (the Recycle Bin's two values of one class icon) and applies: the class icons are
+// written, the per-user class icons removed with all they hold, the Shell Icons values set.
+void ApplyDefaultIcons(JournalRestoreTest& test) {
+    test.Platform().icons.AddIconFile("shell32.dll", 184);
+    test.Platform().files.AddFile("shell32.dll", "");
+    auto& list = FindAs<TListBox>(*test.Form(), "IconsListBox");
+    test.ShowTabOf(list);
+    for (int slot : {0, 3, 4}) {
+        list.UserSelect(slot);
+        test.Click("DefaultButton");
     }
+    test.PressApply();
 }
 
-// The cache rebuild's two writes, saved together before the first.
-void RebuildIconCache(RegistryStore& store) {
-    Set(store, HKCU, WindowMetrics, u"Shell Icon Size", Text(u"0"));
-    Set(store, HKCU, WindowMetrics, u"Shell Icon Size", Text(u"32"));
+void RebuildIconCache(JournalRestoreTest& test) {
+    test.Click("RCIButton");
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Operations, JournalRestoreTest,
-    testing::Values(
-        Operation{"ApplyOfEveryRow", SeedApplyPlaces, ApplyEveryRow},
-        Operation{"ApplyOfEveryRowOnAnEmptyRegistry", NoSeed, ApplyEveryRow},
-        Operation{"ApplySettingThePassword", SeedApplyPlaces,
-                  [](JournalRestoreTest& test) {
-                      test.Click("PasswordBox");
-                      test.Type("PasswordEdit", "has\xB3o");
-                      test.PressApply();
-                  }},
-        Operation{"ApplyRemovingThePassword", SeedPassword,
-                  [](JournalRestoreTest& test) {
-                      test.Click("PasswordBox");
-                      test.Click("BoxNoRun");
-                      test.PressApply();
-                  }},
-        Operation{"ApplyWithAWriteRefusedHalfway", SeedApplyPlaces,
-                  [](JournalRestoreTest& test) {
-                      test.refusing.RefuseWritesUnder(HKCU, u"Control Panel\\Desktop");
-                      test.MarkEveryRow();
-                      test.PressApply();
-                      ASSERT_EQ(test.Platform().messageBoxes.shown.size(), 1u);
-                      EXPECT_EQ(test.Platform().messageBoxes.shown[0].text,
-                                "Failed to set data for 'MenuShowDelay'");
-                  }},
-        Operation{"RemovalOfAnEntryWithSubKeys", SeedUninstallEntry,
-                  [](JournalRestoreTest& test) { RemoveEntry(test, "Stary program"); }},
-        Operation{"RemovalInThe32BitView", SeedUninstallEntry32,
-                  [](JournalRestoreTest& test) { RemoveEntry(test, "Old 32"); }},
-        Operation{"IconWrites", SeedIconPlaces,
-                  [](JournalRestoreTest& test) { test.RunUnderJournal("Apply", WriteSlotIcons); }},
-        Operation{"IconWritesOnAnEmptyRegistry", NoSeed,
-                  [](JournalRestoreTest& test) { test.RunUnderJournal("Apply", WriteSlotIcons); }},
-        Operation{
-            "CacheRebuild", SeedLargeIcons,
-            [](JournalRestoreTest& test) { test.RunUnderJournal("Rebuild", RebuildIconCache); }},
-        Operation{
-            "CacheRebuildWithoutTheKey", NoSeed,
-            [](JournalRestoreTest& test) { test.RunUnderJournal("Rebuild", RebuildIconCache); }},
-        // Writes that build on each other: a key deleted and made again, a value written and
-        // then deleted, a decision taken on a value written before.
-        Operation{"WritesThatReadWhatTheyWrote", SeedReadBack,
-                  [](JournalRestoreTest& test) {
-                      test.RunUnderJournal("Apply", [](RegistryStore& store) {
-                          const std::u16string vendor = u"Software\\Vendor";
-                          store.DeleteKeyExact(HKCU, RegistryView::Bits64, vendor);
-                          Set(store, HKCU, vendor + u"\\Settings", u"Multi", Text(u"new"));
-                          Set(store, HKCU, vendor + u"\\Fresh", u"Temp", Text(u"t"));
-                          auto fresh = store.OpenKeyExact(HKCU, RegistryView::Bits64,
-                                                          vendor + u"\\Fresh", false);
-                          fresh->DeleteValueExact(u"Temp");
-                          if (fresh->QueryExact(u"Temp"))
-                              return;
-                          Set(store, HKCU, u"Software\\Decided", u"", Text(u"yes"));
-                      });
-                  }}),
+    testing::Values(Operation{"ApplyOfEveryRow", SeedApplyPlaces, ApplyEveryRow},
+                    Operation{"ApplyOfEveryRowOnAnEmptyRegistry", NoSeed, ApplyEveryRow},
+                    Operation{"ApplySettingThePassword", SeedApplyPlaces,
+                              [](JournalRestoreTest& test) {
+                                  test.Click("PasswordBox");
+                                  test.Type("PasswordEdit", "has\xB3o");
+                                  test.PressApply();
+                              }},
+                    Operation{"ApplyRemovingThePassword", SeedPassword,
+                              [](JournalRestoreTest& test) {
+                                  test.Click("PasswordBox");
+                                  test.Click("BoxNoRun");
+                                  test.PressApply();
+                              }},
+                    Operation{"ApplyWithAWriteRefusedHalfway", SeedApplyPlaces,
+                              [](JournalRestoreTest& test) {
+                                  test.refusing.RefuseWritesUnder(HKCU, u"Control Panel\\Desktop");
+                                  test.MarkEveryRow();
+                                  test.PressApply();
+                                  ASSERT_EQ(test.Platform().messageBoxes.shown.size(), 1u);
+                                  EXPECT_EQ(test.Platform().messageBoxes.shown[0].text,
+                                            "Failed to set data for 'MenuShowDelay'");
+                              }},
+                    Operation{"RemovalOfAnEntryWithSubKeys", SeedUninstallEntry,
+                              [](JournalRestoreTest& test) { RemoveEntry(test, "Stary program"); }},
+                    Operation{"RemovalInThe32BitView", SeedUninstallEntry32,
+                              [](JournalRestoreTest& test) { RemoveEntry(test, "Old 32"); }},
+                    Operation{"IconWrites", SeedIconPlaces, ApplyDefaultIcons},
+                    Operation{"IconWritesOnAnEmptyRegistry", NoSeed, ApplyDefaultIcons},
+                    Operation{"CacheRebuild", SeedLargeIcons, RebuildIconCache},
+                    Operation{"CacheRebuildWithoutTheKey", NoSeed, RebuildIconCache},
+                    // Writes that build on each other: a key deleted and made again, a value
+                    // written and then deleted, a decision taken on a value written before.
+                    Operation{"WritesThatReadWhatTheyWrote", SeedReadBack,
+                              [](JournalRestoreTest& test) {
+                                  test.RunUnderJournal("Apply", [](RegistryStore& store) {
+                                      const std::u16string vendor = u"Software\\Vendor";
+                                      store.DeleteKeyExact(HKCU, RegistryView::Bits64, vendor);
+                                      Set(store, HKCU, vendor + u"\\Settings", u"Multi",
+                                          Text(u"new"));
+                                      Set(store, HKCU, vendor + u"\\Fresh", u"Temp", Text(u"t"));
+                                      auto fresh = store.OpenKeyExact(HKCU, RegistryView::Bits64,
+                                                                      vendor + u"\\Fresh", false);
+                                      fresh->DeleteValueExact(u"Temp");
+                                      if (fresh->QueryExact(u"Temp"))
+                                          return;
+                                      Set(store, HKCU, u"Software\\Decided", u"", Text(u"yes"));
+                                  });
+                              }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
