@@ -12,13 +12,16 @@
 #include "platform/win32/control_window.h"
 #include "platform/win32/file_dialogs.h"
 #include "platform/win32/icons.h"
+#include "platform/win32/registry_roots.h"
 #include "platform/win32/registry_store.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/window_system.h"
 #include "settings/catalogue.h"
 #include "settings/change_tracker.h"
+#include "tests/win32/registry_keys.h"
 
 #include "platform/win32/windows_api.h"
+
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -52,14 +55,6 @@ void WriteText(HKEY root, const std::wstring& path, const std::wstring& name,
                const std::wstring& text) {
     RegSetKeyValueW(root, path.c_str(), name.empty() ? nullptr : name.c_str(), REG_SZ, text.c_str(),
                     static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
-}
-
-bool KeyThere(HKEY root, const std::wstring& path) {
-    HKEY key;
-    if (RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return false;
-    RegCloseKey(key);
-    return true;
 }
 
 // Every key a test here may create or delete is taken away and put back whole afterwards:
@@ -102,12 +97,6 @@ private:
     std::vector<std::pair<HKEY, std::wstring>> keys_;
 };
 
-HKEY Handle(RootKey root) {
-    return root == RootKey::CurrentUser   ? HKEY_CURRENT_USER
-           : root == RootKey::ClassesRoot ? HKEY_CLASSES_ROOT
-                                          : HKEY_LOCAL_MACHINE;
-}
-
 // Apply opens the keys of the settings with creation: those missing now go again.
 class SettingKeysRestorer {
 public:
@@ -115,7 +104,7 @@ public:
         for (const SettingRow& row : Catalogue())
             for (const std::string* key : {&row.key, &row.secondKey})
                 if (!key->empty())
-                    NoteFirstMissing(Handle(row.root), Wide(*key));
+                    NoteFirstMissing(PredefinedKey(row.root), Wide(*key));
     }
     ~SettingKeysRestorer() {
         for (const auto& [root, path] : missing_)

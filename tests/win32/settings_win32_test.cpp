@@ -14,13 +14,16 @@
 #include "platform/text_codec.h"
 #include "platform/win32/control_window.h"
 #include "platform/win32/icons.h"
+#include "platform/win32/registry_roots.h"
 #include "platform/win32/registry_store.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/window_system.h"
 #include "settings/catalogue.h"
 #include "settings/change_tracker.h"
+#include "tests/win32/registry_keys.h"
 
 #include "platform/win32/windows_api.h"
+
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -84,29 +87,15 @@ RawValue Binary(std::vector<BYTE> bytes) {
     return {REG_BINARY, std::move(bytes)};
 }
 
-bool KeyThere(HKEY root, const std::wstring& path) {
-    HKEY key;
-    if (RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return false;
-    RegCloseKey(key);
-    return true;
-}
-
-HKEY Handle(RootKey root) {
-    return root == RootKey::CurrentUser   ? HKEY_CURRENT_USER
-           : root == RootKey::ClassesRoot ? HKEY_CLASSES_ROOT
-                                          : HKEY_LOCAL_MACHINE;
-}
-
 // Puts the registry back as it was: the values a test names, and the keys that Read and
 // Apply may create (removed again, from the first one that was missing).
 class RegistryRestorer {
 public:
     RegistryRestorer() {
         for (const SettingRow& row : Catalogue()) {
-            NoteKey(Handle(row.root), Wide(row.key));
+            NoteKey(PredefinedKey(row.root), Wide(row.key));
             if (!row.secondKey.empty())
-                NoteKey(Handle(row.root), Wide(row.secondKey));
+                NoteKey(PredefinedKey(row.root), Wide(row.secondKey));
         }
     }
     ~RegistryRestorer() {
